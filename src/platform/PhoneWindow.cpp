@@ -1,8 +1,10 @@
 #include "platform/PhoneWindow.h"
 
+#include "platform/Keyboard.h"
 #include "platform/Lifecycle.h"
 
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QList>
 
 namespace {
@@ -28,6 +30,7 @@ PhoneWindow::PhoneWindow(QSize size, QWidget* parent) : QWidget(parent) {
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
     windows().append(this);
+    Keyboard::instance();
 }
 
 PhoneWindow::~PhoneWindow() {
@@ -67,6 +70,23 @@ void PhoneWindow::addOverlay(QWidget* w, Layer layer) {
         w->setGeometry(rect());
     }
     restack();
+}
+
+bool PhoneWindow::saveScreenshot(const QString& file, QString& error) {
+    QImageWriter writer(file, "png");
+    if (!writer.write(grab().toImage())) {
+        error = QStringLiteral("cannot write %1: %2").arg(file, writer.errorString());
+        return false;
+    }
+    return true;
+}
+
+void PhoneWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        emit firstFramePainted();
+    }
 }
 
 void PhoneWindow::resizeEvent(QResizeEvent* event) {
