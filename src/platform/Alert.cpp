@@ -72,6 +72,10 @@ void Alert::present() {
 }
 
 void Alert::dismiss() {
+    if (dismissed_) {
+        return;
+    }
+    dismissed_ = true;
     presentedAlerts().removeAll(this);
     hide();
     deleteLater();
@@ -87,7 +91,7 @@ QStringList Alert::actionTitles() const {
 
 bool Alert::trigger(const QString& actionTitle) {
     for (int i = 0; i < actions_.size(); ++i) {
-        if (actions_.at(i).title == actionTitle) {
+        if (actions_.at(i).title == actionTitle && !dismissed_) {
             run(i);
             return true;
         }
@@ -105,7 +109,11 @@ QList<Alert*> Alert::presented() {
     return list;
 }
 
+// A dismissed alert runs no more actions, however often its buttons are pressed.
 void Alert::run(int index) {
+    if (dismissed_) {
+        return;
+    }
     const std::function<void()> handler = actions_.at(index).handler;
     dismiss();
     if (handler) {

@@ -60,6 +60,7 @@ private:
     QList<Action> actions_;
     QWidget* panel_ = nullptr;
     QWidget* cancelPanel_ = nullptr;
+    bool dismissed_ = false;
 };
 
 // A modal sheet of actions rising from the bottom of the phone window; the cancel action

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 namespace {
@@ -37,7 +38,10 @@ QPixmap render(const QString& name, QSize points, qreal dpr) {
 } // namespace
 
 bool Assets::exists(const QString& name) {
-    return !name.isEmpty() && QFile::exists(pathOf(name));
+    // A name is one picture in the image folder, never a path.
+    static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    return plainName.match(name).hasMatch() && !name.startsWith(u'.') &&
+           QFile::exists(pathOf(name));
 }
 
 QPixmap Assets::image(const QString& name) {
