@@ -17,8 +17,8 @@ bool isHex(char c) {
 bool decodeFormComponent(QByteArray part, QString& text) {
     part.replace('+', ' ');
     for (qsizetype i = 0; i < part.size(); ++i) {
-        if (part.at(i) == '%'
-            && (i + 2 >= part.size() || !isHex(part.at(i + 1)) || !isHex(part.at(i + 2)))) {
+        if (part.at(i) == '%' &&
+            (i + 2 >= part.size() || !isHex(part.at(i + 1)) || !isHex(part.at(i + 2)))) {
             return false;
         }
     }
@@ -75,8 +75,8 @@ bool storePart(const QByteArray& part, QHash<QString, QString>& fields,
     const PartHeaders headers = readPartHeaders(part.left(headerEnd));
     const QByteArray data = part.mid(headerEnd + 4);
     QString name;
-    if (!headers.disposition.startsWith("form-data")
-        || !decodeUtf8(headerParameter(headers.disposition, "name"), name) || name.isEmpty()) {
+    if (!headers.disposition.startsWith("form-data") ||
+        !decodeUtf8(headerParameter(headers.disposition, "name"), name) || name.isEmpty()) {
         return false;
     }
     const QByteArray fileName = headerParameter(headers.disposition, "filename");

@@ -15,9 +15,8 @@ const QHash<QString, QString>& saleStates() {
 
 const QHash<QString, QString>& sortOrders() {
     static const QHash<QString, QString> orders{
-        {"", "lmodify DESC"},          {"lmodify", "lmodify DESC"},
-        {"posttime", "posttime DESC"}, {"price", "price DESC"},
-        {"sale_count", "sale_count DESC"}, {"inventory", "inventory DESC"},
+        {"", "lmodify DESC"},    {"lmodify", "lmodify DESC"},       {"posttime", "posttime DESC"},
+        {"price", "price DESC"}, {"sale_count", "sale_count DESC"}, {"inventory", "inventory DESC"},
     };
     return orders;
 }
@@ -66,8 +65,8 @@ Outcome ShopService::itemList(const Call& call) {
     }
     qint64 from = -1;
     qint64 to = -1;
-    if (!readTimeBound(call.field("start_time"), false, from)
-        || !readTimeBound(call.field("end_time"), true, to)) {
+    if (!readTimeBound(call.field("start_time"), false, from) ||
+        !readTimeBound(call.field("end_time"), true, to)) {
         return refuse("时间格式不正确");
     }
     if (from >= 0) {
@@ -84,8 +83,9 @@ Outcome ShopService::itemList(const Call& call) {
     values << paging.size << paging.start;
     QSqlQuery items = m_store.run(
         "SELECT item_id, name, img, price, inventory, sale_count, lmodify, posttime, published,"
-        " to_facebook, gourp FROM items WHERE " + where + " ORDER BY "
-            + sortOrders().value(call.field("orderby")) + ", item_id DESC LIMIT ? OFFSET ?",
+        " to_facebook, gourp FROM items WHERE " +
+            where + " ORDER BY " + sortOrders().value(call.field("orderby")) +
+            ", item_id DESC LIMIT ? OFFSET ?",
         values);
     QJsonArray list;
     while (items.next()) {
@@ -131,15 +131,21 @@ Outcome ShopService::changeItem(const Call& call, const QString& assignment) {
     return done(QJsonObject{{"item_id", itemId}});
 }
 
-Outcome ShopService::itemDelete(const Call& call) { return changeItem(call, "deleted = 1"); }
+Outcome ShopService::itemDelete(const Call& call) {
+    return changeItem(call, "deleted = 1");
+}
 
 Outcome ShopService::itemSyncFacebook(const Call& call) {
     return changeItem(call, "to_facebook = 1");
 }
 
-Outcome ShopService::itemStop(const Call& call) { return changeItem(call, "published = 0"); }
+Outcome ShopService::itemStop(const Call& call) {
+    return changeItem(call, "published = 0");
+}
 
-Outcome ShopService::itemStart(const Call& call) { return changeItem(call, "published = 1"); }
+Outcome ShopService::itemStart(const Call& call) {
+    return changeItem(call, "published = 1");
+}
 
 Outcome ShopService::categoryList(const Call& call) {
     Paging paging;

@@ -105,12 +105,12 @@ private:
         connect(m_socket, &QTcpSocket::readyRead, this, [this] { m_socket->readAll(); });
         m_socket->readAll();
         const QByteArray body = refusalBody(message);
-        const QByteArray reason = status == 413 ? "Payload Too Large"
+        const QByteArray reason = status == 413   ? "Payload Too Large"
                                   : status == 411 ? "Length Required"
                                                   : "Request Header Fields Too Large";
-        m_socket->write("HTTP/1.1 " + QByteArray::number(status) + " " + reason
-                        + "\r\nContent-Type: application/json;charset=UTF-8\r\nContent-Length: "
-                        + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        m_socket->write("HTTP/1.1 " + QByteArray::number(status) + " " + reason +
+                        "\r\nContent-Type: application/json;charset=UTF-8\r\nContent-Length: " +
+                        QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         m_socket->flush();
         // Keep reading what the client still sends for a while, so that it can read the
         // answer before the connection goes away.
@@ -140,8 +140,8 @@ QByteArray statusReason(int status) {
 
 void writeReply(const QHttpServerRequest& request, QTcpSocket* socket, const HttpReply& reply) {
     Q_UNUSED(request);
-    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) + " " + statusReason(reply.status)
-                  + "\r\n");
+    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) + " " +
+                  statusReason(reply.status) + "\r\n");
     socket->write("Content-Type: " + reply.contentType + "\r\n");
     socket->write("Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n");
     socket->write("Cache-Control: no-store\r\n");
@@ -186,8 +186,7 @@ HttpRequest decodeRequest(const QHttpServerRequest& request) {
     const QByteArray contentType = headerValue(request, "content-type");
     const QByteArray body = request.body();
     if (contentType.toLower().startsWith("multipart/form-data")) {
-        decoded.bodyMalformed =
-            !parseMultipart(contentType, body, decoded.fields, decoded.files);
+        decoded.bodyMalformed = !parseMultipart(contentType, body, decoded.fields, decoded.files);
     } else if (!body.trimmed().isEmpty()) {
         decoded.bodyMalformed = !parseUrlEncoded(body, decoded.fields);
     }
@@ -237,8 +236,9 @@ bool HttpFront::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     }
     const HttpRequest decoded = decodeRequest(request);
     if (route->post && decoded.method != "POST") {
-        writeReply(request, socket, HttpReply{405, "application/json;charset=UTF-8",
-                                              refusalBody("请使用 POST 请求"), {}});
+        writeReply(
+            request, socket,
+            HttpReply{405, "application/json;charset=UTF-8", refusalBody("请使用 POST 请求"), {}});
         return true;
     }
     writeReply(request, socket, route->handler(decoded));

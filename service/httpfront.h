@@ -7,7 +7,6 @@
 #include <QString>
 #include <QTcpServer>
 #include <QUrlQuery>
-
 #include <functional>
 
 // One uploaded file part of a multipart request.

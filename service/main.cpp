@@ -23,8 +23,9 @@ bool readOptions(const QCoreApplication& app, Options& options, QString& error) 
                                      "on a SQLite store, on 127.0.0.1.");
     parser.addHelpOption();
     parser.addOption({"port", "Port to listen on; 0 picks a free one.", "N", "0"});
-    parser.addOption({"data", "Folder for the database and uploads; a new one gets the demo "
-                              "shop.",
+    parser.addOption({"data",
+                      "Folder for the database and uploads; a new one gets the demo "
+                      "shop.",
                       "DIR"});
     parser.process(app);
     bool ok = false;

@@ -56,8 +56,7 @@ Outcome ShopService::homepage(const Call& call) {
         {"postdate", QString::number(yesterday)},
         {"total_order_count", count("posttime >= ? AND posttime < ?", yesterdayRange)},
         {"trade_order_count", count("payment_time >= ? AND payment_time < ?", yesterdayRange)},
-        {"send_order_count",
-         count(sent + " AND posttime >= ? AND posttime < ?", yesterdayRange)},
+        {"send_order_count", count(sent + " AND posttime >= ? AND posttime < ?", yesterdayRange)},
         {"refund_order_count",
          count("status = 'closed' AND posttime >= ? AND posttime < ?", yesterdayRange)}};
     const QJsonObject orderStat{
@@ -87,7 +86,9 @@ Outcome ShopService::homepage(const Call& call) {
                             {"order_stat", orderStat}});
 }
 
-Outcome ShopService::moneyGet(const Call& call) { return done(moneySummary(call.shopId)); }
+Outcome ShopService::moneyGet(const Call& call) {
+    return done(moneySummary(call.shopId));
+}
 
 Outcome ShopService::moneyList(const Call& call) {
     Paging paging;
@@ -98,8 +99,8 @@ Outcome ShopService::moneyList(const Call& call) {
     QVariantList values{call.shopId};
     qint64 from = -1;
     qint64 to = -1;
-    if (!readTimeBound(call.field("start_time"), false, from)
-        || !readTimeBound(call.field("end_time"), true, to)) {
+    if (!readTimeBound(call.field("start_time"), false, from) ||
+        !readTimeBound(call.field("end_time"), true, to)) {
         return refuse("时间格式不正确");
     }
     if (from >= 0) {
@@ -126,8 +127,8 @@ Outcome ShopService::moneyList(const Call& call) {
     QSqlQuery trades = m_store.run(
         "SELECT trade_id, order_id, trader, posttime, type, source, amount, withhold,"
         " payment_charge, platform_charge, commission, point, point_amount, income, paypal"
-        " FROM trades t WHERE " + where
-            + " ORDER BY t.posttime DESC, t.trade_id DESC LIMIT ? OFFSET ?",
+        " FROM trades t WHERE " +
+            where + " ORDER BY t.posttime DESC, t.trade_id DESC LIMIT ? OFFSET ?",
         values);
     QJsonArray list;
     while (trades.next()) {
@@ -166,8 +167,7 @@ Outcome ShopService::paypalBindingList(const Call& call) {
 
 Outcome ShopService::paypalAuthorisationUrl(const Call& call) {
     if (m_store.scalar("SELECT COUNT(*) FROM paypal_bindings WHERE shop_id = ?", {call.shopId})
-            .toInt()
-        > 0) {
+            .toInt() > 0) {
         return refuse("请先解绑再更换账号");
     }
     const QString token = randomToken();
@@ -182,8 +182,7 @@ Outcome ShopService::paypalBindingDelete(const Call& call) {
         return refuse("不支持的收款渠道");
     }
     if (m_store.scalar("SELECT COUNT(*) FROM paypal_bindings WHERE shop_id = ?", {call.shopId})
-            .toInt()
-        == 0) {
+            .toInt() == 0) {
         return refuse("尚未绑定收款账户");
     }
     m_store.run("DELETE FROM paypal_bindings WHERE shop_id = ?", {call.shopId});

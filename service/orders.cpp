@@ -11,12 +11,18 @@ constexpr qint64 kRefundWindowMs = 15LL * 24 * 3600 * 1000;
 // The list tabs filter by these groups of the order status vocabulary.
 bool statusFilter(const QString& filter, QStringList& statuses) {
     static const QHash<QString, QStringList> groups{
-        {"waitPay", {"payment"}},        {"waitSend", {"payment-done"}},
-        {"waitConfirm", {"deliver"}},    {"waitRate", {"receive"}},
-        {"succeed", {"balance", "comment"}}, {"close", {"closed"}},
-        {"payment", {"payment"}},        {"payment-done", {"payment-done"}},
-        {"deliver", {"deliver"}},        {"receive", {"receive"}},
-        {"balance", {"balance"}},        {"comment", {"comment"}},
+        {"waitPay", {"payment"}},
+        {"waitSend", {"payment-done"}},
+        {"waitConfirm", {"deliver"}},
+        {"waitRate", {"receive"}},
+        {"succeed", {"balance", "comment"}},
+        {"close", {"closed"}},
+        {"payment", {"payment"}},
+        {"payment-done", {"payment-done"}},
+        {"deliver", {"deliver"}},
+        {"receive", {"receive"}},
+        {"balance", {"balance"}},
+        {"comment", {"comment"}},
         {"closed", {"closed"}},
     };
     if (filter.isEmpty()) {
@@ -64,12 +70,10 @@ QJsonObject parseObject(const QString& json) {
 } // namespace
 
 bool ShopService::orderBelongs(const QString& orderId, qint64 shopId) {
-    return !orderId.isEmpty()
-           && m_store
-                      .scalar("SELECT COUNT(*) FROM orders WHERE order_id = ? AND shop_id = ?",
-                              {orderId, shopId})
-                      .toInt()
-                  > 0;
+    return !orderId.isEmpty() &&
+           m_store.scalar("SELECT COUNT(*) FROM orders WHERE order_id = ? AND shop_id = ?",
+                          {orderId, shopId})
+                   .toInt() > 0;
 }
 
 QJsonArray ShopService::orderItemsJson(const QString& orderId) {
@@ -97,22 +101,20 @@ QJsonArray ShopService::orderItemsJson(const QString& orderId) {
 }
 
 QJsonObject ShopService::latestWaybillNews(const QString& orderId) {
-    QSqlQuery news = m_store.run(
-        "SELECT w.waybill_id, w.number, s.time, w.cost, w.company_id, e.name, s.content"
-        " FROM waybills w JOIN express e ON e.company_id = w.company_id"
-        " LEFT JOIN waybill_steps s ON s.waybill_id = w.waybill_id WHERE w.order_id = ?"
-        " ORDER BY w.waybill_id DESC, s.time DESC LIMIT 1",
-        {orderId});
+    QSqlQuery news =
+        m_store.run("SELECT w.waybill_id, w.number, s.time, w.cost, w.company_id, e.name, s.content"
+                    " FROM waybills w JOIN express e ON e.company_id = w.company_id"
+                    " LEFT JOIN waybill_steps s ON s.waybill_id = w.waybill_id WHERE w.order_id = ?"
+                    " ORDER BY w.waybill_id DESC, s.time DESC LIMIT 1",
+                    {orderId});
     if (!news.next()) {
         return {};
     }
-    return QJsonObject{{"waybill_id", news.value(0).toString()},
-                       {"waybill_number", news.value(1).toString()},
-                       {"posttime", news.value(2).toString()},
-                       {"cost", news.value(3).toDouble()},
-                       {"company_id", news.value(4).toString()},
-                       {"company_name", news.value(5).toString()},
-                       {"content", news.value(6).toString()}};
+    return QJsonObject{
+        {"waybill_id", news.value(0).toString()}, {"waybill_number", news.value(1).toString()},
+        {"posttime", news.value(2).toString()},   {"cost", news.value(3).toDouble()},
+        {"company_id", news.value(4).toString()}, {"company_name", news.value(5).toString()},
+        {"content", news.value(6).toString()}};
 }
 
 QJsonObject ShopService::orderJson(const QString& orderId) {
@@ -176,9 +178,9 @@ Outcome ShopService::orderList(const Call& call) {
         where.add("o.status IN (" + QStringList(statuses.size(), "?").join(", ") + ")", bound);
     }
     if (!addTimeRange(where, "o.payment_time", call.field("payment_start_time"),
-                      call.field("payment_end_time"))
-        || !addTimeRange(where, "o.posttime", call.field("order_start_time"),
-                         call.field("order_end_time"))) {
+                      call.field("payment_end_time")) ||
+        !addTimeRange(where, "o.posttime", call.field("order_start_time"),
+                      call.field("order_end_time"))) {
         return refuse("时间格式不正确");
     }
     if (!call.field("item_name").isEmpty()) {
@@ -199,8 +201,8 @@ Outcome ShopService::orderList(const Call& call) {
             .toLongLong();
     QVariantList values = where.values;
     values << paging.size << paging.start;
-    QSqlQuery ids = m_store.run("SELECT o.order_id FROM orders o WHERE " + where.sql()
-                                    + " ORDER BY o.posttime DESC, o.order_id DESC LIMIT ? OFFSET ?",
+    QSqlQuery ids = m_store.run("SELECT o.order_id FROM orders o WHERE " + where.sql() +
+                                    " ORDER BY o.posttime DESC, o.order_id DESC LIMIT ? OFFSET ?",
                                 values);
     QJsonArray list;
     while (ids.next()) {
@@ -303,11 +305,11 @@ Outcome ShopService::waybillGet(const Call& call) {
     }
     const QJsonObject address = parseObject(
         m_store.scalar("SELECT address_json FROM orders WHERE order_id = ?", {orderId}).toString());
-    QSqlQuery waybills = m_store.run(
-        "SELECT w.waybill_id, w.number, w.company_id, e.name FROM waybills w"
-        " JOIN express e ON e.company_id = w.company_id WHERE w.order_id = ?"
-        " ORDER BY w.waybill_id DESC",
-        {orderId});
+    QSqlQuery waybills =
+        m_store.run("SELECT w.waybill_id, w.number, w.company_id, e.name FROM waybills w"
+                    " JOIN express e ON e.company_id = w.company_id WHERE w.order_id = ?"
+                    " ORDER BY w.waybill_id DESC",
+                    {orderId});
     QJsonArray data;
     while (waybills.next()) {
         QSqlQuery steps = m_store.run(
@@ -318,13 +320,14 @@ Outcome ShopService::waybillGet(const Call& call) {
             process.append(QJsonObject{{"time", steps.value(0).toString()},
                                        {"content", steps.value(1).toString()}});
         }
-        data.append(QJsonObject{{"waybill_id", waybills.value(0).toString()},
-                                {"number", waybills.value(1).toString()},
-                                {"address", address},
-                                {"from_country", "中国"},
-                                {"company", QJsonObject{{"company_id", waybills.value(2).toString()},
-                                                        {"name", waybills.value(3).toString()}}},
-                                {"process_list", process}});
+        data.append(
+            QJsonObject{{"waybill_id", waybills.value(0).toString()},
+                        {"number", waybills.value(1).toString()},
+                        {"address", address},
+                        {"from_country", "中国"},
+                        {"company", QJsonObject{{"company_id", waybills.value(2).toString()},
+                                                {"name", waybills.value(3).toString()}}},
+                        {"process_list", process}});
     }
     return done(data);
 }
@@ -334,9 +337,9 @@ Outcome ShopService::expressList(const Call& call) {
     if (!readPaging(call, paging)) {
         return refuse("分页参数不正确");
     }
-    QSqlQuery companies = m_store.run(
-        "SELECT company_id, name FROM express ORDER BY pos LIMIT ? OFFSET ?",
-        {paging.size, paging.start});
+    QSqlQuery companies =
+        m_store.run("SELECT company_id, name FROM express ORDER BY pos LIMIT ? OFFSET ?",
+                    {paging.size, paging.start});
     QJsonArray list;
     while (companies.next()) {
         list.append(QJsonObject{{"company_id", companies.value(0).toString()},
@@ -378,8 +381,8 @@ Outcome ShopService::commentList(const Call& call) {
     values << paging.size << paging.start;
     QSqlQuery comments = m_store.run(
         "SELECT c.comment_id, c.content, c.score, c.posttime, c.order_id, c.reply_id,"
-        " c.buyer_uid, c.buyer_nickname, c.reply_content, c.reply_time, c.item_pos" + from
-            + where.sql() + " ORDER BY c.posttime DESC, c.comment_id DESC LIMIT ? OFFSET ?",
+        " c.buyer_uid, c.buyer_nickname, c.reply_content, c.reply_time, c.item_pos" +
+            from + where.sql() + " ORDER BY c.posttime DESC, c.comment_id DESC LIMIT ? OFFSET ?",
         values);
     QJsonArray list;
     while (comments.next()) {
@@ -407,9 +410,9 @@ Outcome ShopService::commentList(const Call& call) {
 Outcome ShopService::commentReply(const Call& call) {
     const QString commentId = call.field("comment_id");
     const QString content = call.field("content");
-    QSqlQuery comment = m_store.run(
-        "SELECT reply_id FROM comments WHERE comment_id = ? AND shop_id = ?",
-        {commentId, call.shopId});
+    QSqlQuery comment =
+        m_store.run("SELECT reply_id FROM comments WHERE comment_id = ? AND shop_id = ?",
+                    {commentId, call.shopId});
     if (commentId.isEmpty() || !comment.next()) {
         return refuse("评论不存在");
     }

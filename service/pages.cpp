@@ -13,28 +13,30 @@ constexpr char kDemoPaypalAccount[] = "demo.seller@paypal.example";
 QString page(const QString& title, const QString& body) {
     return "<!DOCTYPE html><html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-           "<title>"
-           + title.toHtmlEscaped()
-           + "</title><style>"
-             "body{margin:0;font-family:sans-serif;background:#f0f1f5;color:#383838}"
-             "header{background:#f95146;color:#fff;padding:16px;font-size:18px}"
-             ".card{background:#fff;margin:12px;padding:14px;border-radius:6px}"
-             ".goods{display:grid;grid-template-columns:1fr 1fr;gap:10px;margin:12px}"
-             ".goods div{background:#fff;border-radius:6px;overflow:hidden;font-size:13px}"
-             ".goods img{width:100%;display:block}.goods p{margin:6px 8px}"
-             ".price{color:#ff4f4f}"
-             "button{width:100%;padding:14px;border:0;border-radius:6px;font-size:16px;"
-             "background:#0070ba;color:#fff}"
-             "input{width:100%;box-sizing:border-box;padding:10px;margin:8px 0;font-size:15px}"
-             "</style></head><body>"
-           + body + "</body></html>";
+           "<title>" +
+           title.toHtmlEscaped() +
+           "</title><style>"
+           "body{margin:0;font-family:sans-serif;background:#f0f1f5;color:#383838}"
+           "header{background:#f95146;color:#fff;padding:16px;font-size:18px}"
+           ".card{background:#fff;margin:12px;padding:14px;border-radius:6px}"
+           ".goods{display:grid;grid-template-columns:1fr 1fr;gap:10px;margin:12px}"
+           ".goods div{background:#fff;border-radius:6px;overflow:hidden;font-size:13px}"
+           ".goods img{width:100%;display:block}.goods p{margin:6px 8px}"
+           ".price{color:#ff4f4f}"
+           "button{width:100%;padding:14px;border:0;border-radius:6px;font-size:16px;"
+           "background:#0070ba;color:#fff}"
+           "input{width:100%;box-sizing:border-box;padding:10px;margin:8px 0;font-size:15px}"
+           "</style></head><body>" +
+           body + "</body></html>";
 }
 
 HttpReply htmlReply(int status, const QString& title, const QString& body) {
     return HttpReply{status, kHtml, page(title, body).toUtf8(), {}};
 }
 
-HttpReply notFound() { return HttpReply{404, "text/plain;charset=UTF-8", "not found", {}}; }
+HttpReply notFound() {
+    return HttpReply{404, "text/plain;charset=UTF-8", "not found", {}};
+}
 
 } // namespace
 
@@ -45,19 +47,19 @@ HttpReply ShopService::storefrontPage(const HttpRequest& request) {
         return htmlReply(404, "店铺不存在", "<header>店铺不存在</header>");
     }
     const QString name = shop.value(0).toString().toHtmlEscaped();
-    QString body = "<header id=\"shopName\">" + name + "</header><div class=\"card\"><img src=\""
-                   + absoluteUrl(shop.value(1).toString()).toHtmlEscaped()
-                   + "\" width=\"48\" height=\"48\" alt=\"logo\"> 欢迎光临 " + name
-                   + "</div><div class=\"goods\">";
+    QString body = "<header id=\"shopName\">" + name + "</header><div class=\"card\"><img src=\"" +
+                   absoluteUrl(shop.value(1).toString()).toHtmlEscaped() +
+                   "\" width=\"48\" height=\"48\" alt=\"logo\"> 欢迎光临 " + name +
+                   "</div><div class=\"goods\">";
     QSqlQuery goods = m_store.run(
         "SELECT name, img, price FROM items WHERE shop_id = ? AND deleted = 0 AND published = 1"
         " AND inventory > 0 ORDER BY lmodify DESC LIMIT 20",
         {shopId});
     while (goods.next()) {
-        body += "<div><img src=\"" + absoluteUrl(goods.value(1).toString()).toHtmlEscaped()
-                + "\" alt=\"\"><p>" + goods.value(0).toString().toHtmlEscaped()
-                + "</p><p class=\"price\">US$" + QString::number(goods.value(2).toDouble(), 'f', 2)
-                + "</p></div>";
+        body += "<div><img src=\"" + absoluteUrl(goods.value(1).toString()).toHtmlEscaped() +
+                "\" alt=\"\"><p>" + goods.value(0).toString().toHtmlEscaped() +
+                "</p><p class=\"price\">US$" + QString::number(goods.value(2).toDouble(), 'f', 2) +
+                "</p></div>";
     }
     body += "</div>";
     return htmlReply(200, shop.value(0).toString(), body);
@@ -76,14 +78,14 @@ HttpReply ShopService::paypalPage(const HttpRequest& request) {
     return htmlReply(
         200, "PayPal 授权",
         "<header>PayPal</header><form class=\"card\" method=\"post\" action=\"/paypal/confirm\">"
-        "<p>授权 <b>"
-            + shop.value(0).toString().toHtmlEscaped()
-            + "</b> 使用以下 PayPal 账户收款：</p>"
-              "<input id=\"account\" name=\"account\" type=\"email\" aria-label=\"PayPal 账户\" "
-              "value=\""
-            + QString(kDemoPaypalAccount)
-            + "\"><input type=\"hidden\" name=\"token\" value=\"" + token.toHtmlEscaped()
-            + "\"><button id=\"confirm\" type=\"submit\">同意并绑定</button></form>");
+        "<p>授权 <b>" +
+            shop.value(0).toString().toHtmlEscaped() +
+            "</b> 使用以下 PayPal 账户收款：</p>"
+            "<input id=\"account\" name=\"account\" type=\"email\" aria-label=\"PayPal 账户\" "
+            "value=\"" +
+            QString(kDemoPaypalAccount) + "\"><input type=\"hidden\" name=\"token\" value=\"" +
+            token.toHtmlEscaped() +
+            "\"><button id=\"confirm\" type=\"submit\">同意并绑定</button></form>");
 }
 
 HttpReply ShopService::paypalConfirm(const HttpRequest& request) {
@@ -110,12 +112,13 @@ HttpReply ShopService::paypalConfirm(const HttpRequest& request) {
                 " account, posttime) VALUES (?, 'Paypal', 'PayPal', ?, ?)",
                 {shopId, account, nowMs()});
     if (!transaction.commit()) {
-        return htmlReply(500, "绑定失败", "<header>PayPal</header><div class=\"card\">"
-                                          "绑定失败，请稍后再试。</div>");
+        return htmlReply(500, "绑定失败",
+                         "<header>PayPal</header><div class=\"card\">"
+                         "绑定失败，请稍后再试。</div>");
     }
     return htmlReply(200, "绑定成功",
-                     "<header>PayPal</header><div class=\"card\" id=\"done\">已绑定 "
-                         + account.toHtmlEscaped() + "，请返回应用。</div>");
+                     "<header>PayPal</header><div class=\"card\" id=\"done\">已绑定 " +
+                         account.toHtmlEscaped() + "，请返回应用。</div>");
 }
 
 HttpReply ShopService::picture(const HttpRequest& request) {
@@ -124,11 +127,17 @@ HttpReply ShopService::picture(const HttpRequest& request) {
     if (!match.hasMatch()) {
         return notFound();
     }
+    // Lists ask for the same few pictures again and again; keep a bounded set drawn.
+    constexpr qsizetype kCachedPictures = 256;
     static QHash<QString, QByteArray> drawn;
-    if (!drawn.contains(request.path)) {
-        drawn.insert(request.path, drawPicture(match.captured(1), match.captured(2).toInt()));
+    QByteArray png = drawn.value(request.path);
+    if (png.isEmpty()) {
+        png = drawPicture(match.captured(1), match.captured(2).toInt());
+        if (drawn.size() < kCachedPictures) {
+            drawn.insert(request.path, png);
+        }
     }
-    return HttpReply{200, "image/png", drawn.value(request.path), {}};
+    return HttpReply{200, "image/png", png, {}};
 }
 
 HttpReply ShopService::uploadedFile(const HttpRequest& request) {

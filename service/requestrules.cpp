@@ -7,7 +7,6 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-
 #include <cmath>
 
 namespace {
@@ -37,8 +36,8 @@ bool matches(const QString& pattern, const QString& text) {
 } // namespace
 
 bool readPaging(const Call& call, Paging& paging) {
-    return readCount(call, "start", paging.start, 0, 1000000)
-           && readCount(call, "size", paging.size, 1, kMaxPageSize);
+    return readCount(call, "start", paging.start, 0, 1000000) &&
+           readCount(call, "size", paging.size, 1, kMaxPageSize);
 }
 
 bool readTimeBound(const QString& text, bool upper, qint64& ms) {
@@ -73,13 +72,21 @@ QString containsPattern(const QString& text) {
     return '%' + escaped + '%';
 }
 
-bool isMobileNumber(const QString& text) { return matches("1[3-9][0-9]{9}", text); }
+bool isMobileNumber(const QString& text) {
+    return matches("1[3-9][0-9]{9}", text);
+}
 
-bool isValidPassword(const QString& text) { return matches("[^'\"]{6,16}", text); }
+bool isValidPassword(const QString& text) {
+    return matches("[^'\"]{6,16}", text);
+}
 
-bool isValidSubdomain(const QString& text) { return matches("[a-z0-9_-]{4,10}", text); }
+bool isValidSubdomain(const QString& text) {
+    return matches("[a-z0-9_-]{4,10}", text);
+}
 
-bool isValidPostcode(const QString& text) { return matches("[0-9]{6}", text); }
+bool isValidPostcode(const QString& text) {
+    return matches("[0-9]{6}", text);
+}
 
 bool isValidEmail(const QString& text) {
     return text.size() <= 100 && matches("[^@\\s]+@[^@\\s]+\\.[^@\\s]+", text);
@@ -101,9 +108,9 @@ QString newSalt() {
 }
 
 QString hashPassword(const QString& password, const QString& salt) {
-    const QByteArray key = QPasswordDigestor::deriveKeyPbkdf2(
-        QCryptographicHash::Sha256, password.toUtf8(), QByteArray::fromHex(salt.toLatin1()),
-        kPbkdf2Rounds, 32);
+    const QByteArray key =
+        QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password.toUtf8(),
+                                           QByteArray::fromHex(salt.toLatin1()), kPbkdf2Rounds, 32);
     return QString::fromLatin1(key.toHex());
 }
 
@@ -114,9 +121,13 @@ QString randomToken() {
     return QString::fromLatin1(bytes.toHex());
 }
 
-qint64 nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 nowMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
-double cents(double amount) { return std::round(amount * 100.0) / 100.0; }
+double cents(double amount) {
+    return std::round(amount * 100.0) / 100.0;
+}
 
 qint64 dayStart(qint64 ms) {
     return QDateTime::fromMSecsSinceEpoch(ms).date().startOfDay().toMSecsSinceEpoch();

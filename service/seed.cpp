@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <cmath>
 
 namespace {
@@ -43,11 +42,11 @@ struct Category {
 };
 
 const Category kCategories[] = {
-    {"11", "", "服装"},     {"111", "11", "女装"},     {"112", "11", "男装"},
-    {"113", "11", "童装"},  {"12", "", "鞋包"},        {"121", "12", "女鞋"},
-    {"122", "12", "男鞋"},  {"123", "12", "箱包"},     {"13", "", "数码配件"},
-    {"131", "13", "手机壳"}, {"132", "13", "耳机"},    {"133", "13", "充电器"},
-    {"14", "", "家居"},     {"141", "14", "厨房用品"}, {"142", "14", "收纳整理"},
+    {"11", "", "服装"},      {"111", "11", "女装"},     {"112", "11", "男装"},
+    {"113", "11", "童装"},   {"12", "", "鞋包"},        {"121", "12", "女鞋"},
+    {"122", "12", "男鞋"},   {"123", "12", "箱包"},     {"13", "", "数码配件"},
+    {"131", "13", "手机壳"}, {"132", "13", "耳机"},     {"133", "13", "充电器"},
+    {"14", "", "家居"},      {"141", "14", "厨房用品"}, {"142", "14", "收纳整理"},
 };
 
 struct Goods {
@@ -57,31 +56,51 @@ struct Goods {
 };
 
 const Goods kGoods[] = {
-    {"夏季碎花雪纺连衣裙", "111", "颜色=蓝色,尺码=M"},   {"高腰阔腿牛仔裤", "111", "颜色=浅蓝,尺码=S"},
-    {"法式复古衬衫", "111", "颜色=白色,尺码=L"},         {"针织开衫外套", "111", "颜色=米色,尺码=M"},
-    {"纯棉圆领男士T恤", "112", "颜色=黑色,尺码=XL"},     {"商务休闲西装外套", "112", "颜色=藏青,尺码=L"},
-    {"男士速干运动短裤", "112", "颜色=灰色,尺码=M"},     {"连帽卫衣", "112", "颜色=酒红,尺码=L"},
-    {"儿童卡通印花套装", "113", "颜色=黄色,尺码=110"},   {"婴儿纯棉连体衣", "113", "颜色=粉色,尺码=73"},
-    {"女童公主纱裙", "113", "颜色=白色,尺码=120"},       {"男童防风夹克", "113", "颜色=绿色,尺码=130"},
-    {"尖头细跟高跟鞋", "121", "颜色=黑色,尺码=37"},      {"平底乐福鞋", "121", "颜色=棕色,尺码=38"},
-    {"厚底休闲帆布鞋", "121", "颜色=白色,尺码=36"},      {"真皮商务皮鞋", "122", "颜色=黑色,尺码=42"},
-    {"轻便透气跑步鞋", "122", "颜色=灰色,尺码=43"},      {"户外登山靴", "122", "颜色=卡其,尺码=41"},
-    {"真皮手提托特包", "123", "颜色=焦糖,规格=大号"},    {"双肩通勤电脑包", "123", "颜色=黑色,规格=15寸"},
-    {"迷你斜挎链条包", "123", "颜色=红色,规格=小号"},    {"万向轮登机箱", "123", "颜色=银色,规格=20寸"},
-    {"iPhone 15 透明防摔壳", "131", "颜色=透明,型号=15"}, {"磁吸皮革手机壳", "131", "颜色=棕色,型号=15 Pro"},
-    {"卡通硅胶手机壳", "131", "颜色=粉色,型号=14"},      {"蓝牙降噪耳机", "132", "颜色=黑色"},
-    {"运动挂耳式耳机", "132", "颜色=白色"},              {"头戴式游戏耳机", "132", "颜色=红黑"},
-    {"氮化镓65W快充充电器", "133", "规格=美规"},         {"三合一无线充电座", "133", "颜色=白色"},
-    {"20000mAh移动电源", "133", "颜色=黑色"},            {"不锈钢保温杯", "141", "颜色=墨绿,容量=500ml"},
-    {"硅胶厨具五件套", "141", "颜色=灰色"},              {"日式陶瓷餐具套装", "141", "规格=四人份"},
-    {"手冲咖啡壶", "141", "容量=600ml"},                 {"可折叠收纳箱", "142", "颜色=米白,规格=大号"},
-    {"透明抽屉式收纳盒", "142", "规格=三层"},            {"衣柜真空压缩袋", "142", "规格=8件装"},
-    {"桌面化妆品收纳架", "142", "颜色=白色"},            {"香薰蜡烛礼盒", "", "规格=3只装"},
+    {"夏季碎花雪纺连衣裙", "111", "颜色=蓝色,尺码=M"},
+    {"高腰阔腿牛仔裤", "111", "颜色=浅蓝,尺码=S"},
+    {"法式复古衬衫", "111", "颜色=白色,尺码=L"},
+    {"针织开衫外套", "111", "颜色=米色,尺码=M"},
+    {"纯棉圆领男士T恤", "112", "颜色=黑色,尺码=XL"},
+    {"商务休闲西装外套", "112", "颜色=藏青,尺码=L"},
+    {"男士速干运动短裤", "112", "颜色=灰色,尺码=M"},
+    {"连帽卫衣", "112", "颜色=酒红,尺码=L"},
+    {"儿童卡通印花套装", "113", "颜色=黄色,尺码=110"},
+    {"婴儿纯棉连体衣", "113", "颜色=粉色,尺码=73"},
+    {"女童公主纱裙", "113", "颜色=白色,尺码=120"},
+    {"男童防风夹克", "113", "颜色=绿色,尺码=130"},
+    {"尖头细跟高跟鞋", "121", "颜色=黑色,尺码=37"},
+    {"平底乐福鞋", "121", "颜色=棕色,尺码=38"},
+    {"厚底休闲帆布鞋", "121", "颜色=白色,尺码=36"},
+    {"真皮商务皮鞋", "122", "颜色=黑色,尺码=42"},
+    {"轻便透气跑步鞋", "122", "颜色=灰色,尺码=43"},
+    {"户外登山靴", "122", "颜色=卡其,尺码=41"},
+    {"真皮手提托特包", "123", "颜色=焦糖,规格=大号"},
+    {"双肩通勤电脑包", "123", "颜色=黑色,规格=15寸"},
+    {"迷你斜挎链条包", "123", "颜色=红色,规格=小号"},
+    {"万向轮登机箱", "123", "颜色=银色,规格=20寸"},
+    {"iPhone 15 透明防摔壳", "131", "颜色=透明,型号=15"},
+    {"磁吸皮革手机壳", "131", "颜色=棕色,型号=15 Pro"},
+    {"卡通硅胶手机壳", "131", "颜色=粉色,型号=14"},
+    {"蓝牙降噪耳机", "132", "颜色=黑色"},
+    {"运动挂耳式耳机", "132", "颜色=白色"},
+    {"头戴式游戏耳机", "132", "颜色=红黑"},
+    {"氮化镓65W快充充电器", "133", "规格=美规"},
+    {"三合一无线充电座", "133", "颜色=白色"},
+    {"20000mAh移动电源", "133", "颜色=黑色"},
+    {"不锈钢保温杯", "141", "颜色=墨绿,容量=500ml"},
+    {"硅胶厨具五件套", "141", "颜色=灰色"},
+    {"日式陶瓷餐具套装", "141", "规格=四人份"},
+    {"手冲咖啡壶", "141", "容量=600ml"},
+    {"可折叠收纳箱", "142", "颜色=米白,规格=大号"},
+    {"透明抽屉式收纳盒", "142", "规格=三层"},
+    {"衣柜真空压缩袋", "142", "规格=8件装"},
+    {"桌面化妆品收纳架", "142", "颜色=白色"},
+    {"香薰蜡烛礼盒", "", "规格=3只装"},
 };
 
 const char* const kExpress[][2] = {
-    {"SF", "顺丰速运"}, {"EMS", "中国邮政EMS"}, {"DHL", "DHL国际快递"}, {"UPS", "UPS"},
-    {"FEDEX", "联邦快递"}, {"YTO", "圆通速递"}, {"ZTO", "中通快递"}, {"YUN", "云途物流"},
+    {"SF", "顺丰速运"},    {"EMS", "中国邮政EMS"}, {"DHL", "DHL国际快递"}, {"UPS", "UPS"},
+    {"FEDEX", "联邦快递"}, {"YTO", "圆通速递"},    {"ZTO", "中通快递"},    {"YUN", "云途物流"},
 };
 
 const char* const kStatusCycle[] = {"payment", "payment-done", "deliver", "receive",
@@ -104,11 +123,17 @@ const char* const kCommentTexts[] = {
 
 const int kScores[] = {5, 5, 4, 5, 3, 5, 4, 2, 5, 1};
 
-double goodsPrice(int index) { return cents(9.99 + (index * 37 % 120) + (index % 3) * 0.5); }
+double goodsPrice(int index) {
+    return cents(9.99 + (index * 37 % 120) + (index % 3) * 0.5);
+}
 
-bool goodsPublished(int index) { return (index + 1) % 5 != 0; }
+bool goodsPublished(int index) {
+    return (index + 1) % 5 != 0;
+}
 
-qint64 goodsInventory(int index) { return (index + 1) % 5 == 3 ? 0 : 20 + (index * 7) % 180; }
+qint64 goodsInventory(int index) {
+    return (index + 1) % 5 == 3 ? 0 : 20 + (index * 7) % 180;
+}
 
 QString json(const QJsonObject& object) {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
@@ -165,14 +190,13 @@ private:
             const Goods& goods = kGoods[i];
             const QString itemId = QString::number(2001 + i);
             const bool filed = QString(goods.category).size() > 0;
-            m_store.run("INSERT INTO items (item_id, shop_id, name, img, price, inventory,"
-                        " sale_count, lmodify, posttime, published, to_facebook, gourp)"
-                        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                        {itemId, kDemoShopId, goods.name,
-                         "img/goods/" + QString::number(i + 1) + ".png", goodsPrice(i),
-                         goodsInventory(i), (i * 13) % 300 + 3, m_now - i * 3 * kHour,
-                         m_now - (30 + i) * kDay, goodsPublished(i), i % 4 == 0,
-                         filed ? "" : "未分组"});
+            m_store.run(
+                "INSERT INTO items (item_id, shop_id, name, img, price, inventory,"
+                " sale_count, lmodify, posttime, published, to_facebook, gourp)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                {itemId, kDemoShopId, goods.name, "img/goods/" + QString::number(i + 1) + ".png",
+                 goodsPrice(i), goodsInventory(i), (i * 13) % 300 + 3, m_now - i * 3 * kHour,
+                 m_now - (30 + i) * kDay, goodsPublished(i), i % 4 == 0, filed ? "" : "未分组"});
             if (filed) {
                 const QString child = goods.category;
                 m_store.run("INSERT INTO item_categories (item_id, category_id, pos)"
@@ -234,17 +258,18 @@ private:
         const double shipping = i % 3 == 0 ? 0.0 : 6.5;
         double discounts = 0;
         const double amount = cents(seedItems(orderId, i, discounts) + shipping);
-        const QJsonObject address{{"address_id", QString::number(9001 + i % 8)},
-                                  {"name", buyer.nickname},
-                                  {"country_id", "US"},
-                                  {"country_name", "United States"},
-                                  {"province_name", buyer.province},
-                                  {"city", buyer.city},
-                                  {"postcode", buyer.postcode},
-                                  {"telephone", buyer.telephone},
-                                  {"detail_address", buyer.street},
-                                  {"detail_address2", i % 2 ? "Apt " + QString::number(100 + i) : ""},
-                                  {"default_address", "1"}};
+        const QJsonObject address{
+            {"address_id", QString::number(9001 + i % 8)},
+            {"name", buyer.nickname},
+            {"country_id", "US"},
+            {"country_name", "United States"},
+            {"province_name", buyer.province},
+            {"city", buyer.city},
+            {"postcode", buyer.postcode},
+            {"telephone", buyer.telephone},
+            {"detail_address", buyer.street},
+            {"detail_address2", i % 2 ? "Apt " + QString::number(100 + i) : ""},
+            {"default_address", "1"}};
         m_store.run(
             "INSERT INTO orders (order_id, shop_id, status, rights_status, source, posttime,"
             " payment_time, total_cost, original_cost, amount, original_amount, message,"
@@ -320,8 +345,9 @@ private:
         };
         for (const auto& [time, content] : steps) {
             if (time <= m_now) {
-                m_store.run("INSERT INTO waybill_steps (waybill_id, time, content) VALUES (?, ?, ?)",
-                            {waybillId, time, content});
+                m_store.run(
+                    "INSERT INTO waybill_steps (waybill_id, time, content) VALUES (?, ?, ?)",
+                    {waybillId, time, content});
             }
         }
         if (received) {
@@ -331,11 +357,11 @@ private:
     }
 
     void seedComments() {
-        QSqlQuery orders = m_store.run(
-            "SELECT o.order_id, o.buyer_uid, o.buyer_nickname, h.posttime, COUNT(i.pos)"
-            " FROM orders o JOIN order_history h ON h.order_id = o.order_id"
-            " AND h.status = 'receive' JOIN order_items i ON i.order_id = o.order_id"
-            " GROUP BY o.order_id ORDER BY o.order_id");
+        QSqlQuery orders =
+            m_store.run("SELECT o.order_id, o.buyer_uid, o.buyer_nickname, h.posttime, COUNT(i.pos)"
+                        " FROM orders o JOIN order_history h ON h.order_id = o.order_id"
+                        " AND h.status = 'receive' JOIN order_items i ON i.order_id = o.order_id"
+                        " GROUP BY o.order_id ORDER BY o.order_id");
         QList<QVariantList> rows;
         while (orders.next()) {
             rows.append({orders.value(0), orders.value(1), orders.value(2), orders.value(3),
@@ -369,13 +395,13 @@ private:
             const char* text;
         };
         const Note notes[] = {
-            {1, "买家已付款，请尽快发货"},  {8, "买家已付款，请尽快发货"},
-            {-1, "您的店铺资料已通过审核"}, {2, "订单已发货，等待买家收货"},
-            {15, "买家已付款，请尽快发货"}, {3, "买家已确认收货"},
-            {5, "买家评价了您的订单"},       {9, "订单已发货，等待买家收货"},
-            {-1, "PayPal 收款账户绑定成功"}, {6, "订单已关闭"},
-            {12, "买家评价了您的订单"},      {10, "买家已确认收货"},
-            {22, "买家已付款，请尽快发货"}, {-1, "平台规则更新：跨境物流时效要求调整"},
+            {1, "买家已付款，请尽快发货"},    {8, "买家已付款，请尽快发货"},
+            {-1, "您的店铺资料已通过审核"},   {2, "订单已发货，等待买家收货"},
+            {15, "买家已付款，请尽快发货"},   {3, "买家已确认收货"},
+            {5, "买家评价了您的订单"},        {9, "订单已发货，等待买家收货"},
+            {-1, "PayPal 收款账户绑定成功"},  {6, "订单已关闭"},
+            {12, "买家评价了您的订单"},       {10, "买家已确认收货"},
+            {22, "买家已付款，请尽快发货"},   {-1, "平台规则更新：跨境物流时效要求调整"},
             {16, "订单已发货，等待买家收货"},
         };
         int n = 0;

@@ -2,7 +2,6 @@
 #include "shopservice.h"
 
 #include <QDateTime>
-
 #include <cmath>
 
 namespace {
@@ -41,21 +40,18 @@ struct StatDay {
     double amount = 0;
 };
 
-qint64 scaled(qint64 value, double share) { return qint64(std::llround(double(value) * share)); }
+qint64 scaled(qint64 value, double share) {
+    return qint64(std::llround(double(value) * share));
+}
 
 QJsonObject addressJson(const QSqlQuery& row) {
-    return QJsonObject{{"address_id", row.value(0).toString()},
-                       {"name", row.value(1).toString()},
-                       {"province_id", row.value(2).toString()},
-                       {"province_name", row.value(3).toString()},
-                       {"city_id", row.value(4).toString()},
-                       {"city_name", row.value(5).toString()},
-                       {"county", row.value(6).toString()},
-                       {"postcode", row.value(7).toString()},
-                       {"telephone", row.value(8).toString()},
-                       {"detail_address", row.value(9).toString()},
-                       {"default_receive", row.value(10).toBool()},
-                       {"default_send", row.value(11).toBool()}};
+    return QJsonObject{
+        {"address_id", row.value(0).toString()},     {"name", row.value(1).toString()},
+        {"province_id", row.value(2).toString()},    {"province_name", row.value(3).toString()},
+        {"city_id", row.value(4).toString()},        {"city_name", row.value(5).toString()},
+        {"county", row.value(6).toString()},         {"postcode", row.value(7).toString()},
+        {"telephone", row.value(8).toString()},      {"detail_address", row.value(9).toString()},
+        {"default_receive", row.value(10).toBool()}, {"default_send", row.value(11).toBool()}};
 }
 
 const char* const kAddressColumns =
@@ -67,8 +63,8 @@ bool readStatDays(Store& store, const Call& call, QList<StatDay>& days, double& 
                   QString& error) {
     qint64 from = -1;
     qint64 to = -1;
-    if (!readTimeBound(call.field("start_time"), false, from)
-        || !readTimeBound(call.field("end_time"), true, to)) {
+    if (!readTimeBound(call.field("start_time"), false, from) ||
+        !readTimeBound(call.field("end_time"), true, to)) {
         error = "时间格式不正确";
         return false;
     }
@@ -83,12 +79,12 @@ bool readStatDays(Store& store, const Call& call, QList<StatDay>& days, double& 
         return false;
     }
     QHash<qint64, StatDay> stored;
-    QSqlQuery rows = store.run(
-        "SELECT postdate, user_count, pageview, total_order_count, trade_order_count,"
-        " send_order_count, refund_order_count, amount FROM stat_days WHERE shop_id = ?"
-        " AND postdate >= ? AND postdate <= ?",
-        {call.shopId, first.startOfDay().toMSecsSinceEpoch(),
-         last.startOfDay().toMSecsSinceEpoch()});
+    QSqlQuery rows =
+        store.run("SELECT postdate, user_count, pageview, total_order_count, trade_order_count,"
+                  " send_order_count, refund_order_count, amount FROM stat_days WHERE shop_id = ?"
+                  " AND postdate >= ? AND postdate <= ?",
+                  {call.shopId, first.startOfDay().toMSecsSinceEpoch(),
+                   last.startOfDay().toMSecsSinceEpoch()});
     while (rows.next()) {
         const StatDay day{rows.value(0).toLongLong(), rows.value(1).toLongLong(),
                           rows.value(2).toLongLong(), rows.value(3).toLongLong(),
@@ -168,10 +164,9 @@ Outcome ShopService::statOrder(const Call& call) {
     auto rate = [](qint64 part, qint64 whole) {
         return whole > 0 ? std::round(10000.0 * double(part) / double(whole)) / 10000.0 : 0.0;
     };
-    const QJsonObject conversion{
-        {"visitor_order_rate", rate(sum.totalOrders, sum.userCount)},
-        {"order_payment_rate", rate(sum.tradeOrders, sum.totalOrders)},
-        {"visitor_payment_rate", rate(sum.tradeOrders, sum.userCount)}};
+    const QJsonObject conversion{{"visitor_order_rate", rate(sum.totalOrders, sum.userCount)},
+                                 {"order_payment_rate", rate(sum.tradeOrders, sum.totalOrders)},
+                                 {"visitor_payment_rate", rate(sum.tradeOrders, sum.userCount)}};
     return done(QJsonObject{{"total_order_count", sum.totalOrders},
                             {"trade_order_count", sum.tradeOrders},
                             {"send_order_count", sum.sendOrders},
@@ -199,7 +194,8 @@ Outcome ShopService::statRevenue(const Call& call) {
     QJsonArray dayList;
     for (const StatDay& day : days) {
         amount += day.amount * share;
-        dayList.append(QJsonObject{{"postdate", day.postdate}, {"amount", cents(day.amount * share)}});
+        dayList.append(
+            QJsonObject{{"postdate", day.postdate}, {"amount", cents(day.amount * share)}});
     }
     QSqlQuery items = m_store.run(
         "SELECT i.item_id, i.name, SUM(i.amount), COUNT(DISTINCT i.order_id) FROM order_items i"
@@ -261,20 +257,17 @@ Outcome ShopService::messageList(const Call& call) {
             .toLongLong();
     const qint64 unread =
         m_store
-            .scalar("SELECT COUNT(*) FROM messages WHERE shop_id = ? AND viewed = 0",
-                    {call.shopId})
+            .scalar("SELECT COUNT(*) FROM messages WHERE shop_id = ? AND viewed = 0", {call.shopId})
             .toLongLong();
     return done(QJsonObject{{"list", list}, {"total", total}, {"unread_count", unread}});
 }
 
 Outcome ShopService::messageView(const Call& call) {
     const QString messageId = call.field("message_id");
-    if (messageId.isEmpty()
-        || m_store
-                   .scalar("SELECT COUNT(*) FROM messages WHERE message_id = ? AND shop_id = ?",
-                           {messageId, call.shopId})
-                   .toInt()
-               == 0) {
+    if (messageId.isEmpty() ||
+        m_store.scalar("SELECT COUNT(*) FROM messages WHERE message_id = ? AND shop_id = ?",
+                       {messageId, call.shopId})
+                .toInt() == 0) {
         return refuse("消息不存在");
     }
     m_store.run("UPDATE messages SET viewed = 1 WHERE message_id = ?", {messageId});
@@ -282,8 +275,8 @@ Outcome ShopService::messageView(const Call& call) {
 }
 
 Outcome ShopService::addressList(const Call& call) {
-    QSqlQuery rows = m_store.run(QString("SELECT ") + kAddressColumns
-                                     + " FROM addresses WHERE shop_id = ? ORDER BY address_id",
+    QSqlQuery rows = m_store.run(QString("SELECT ") + kAddressColumns +
+                                     " FROM addresses WHERE shop_id = ? ORDER BY address_id",
                                  {call.shopId});
     QJsonArray list;
     while (rows.next()) {
@@ -313,16 +306,14 @@ Outcome ShopService::addressSave(const Call& call) {
     if (detail.size() < 5 || detail.size() > 50) {
         return refuse("请输入5到50个字的详细地址");
     }
-    if (!readFlag(call.field("default_receive"), defaultReceive)
-        || !readFlag(call.field("default_send"), defaultSend)) {
+    if (!readFlag(call.field("default_receive"), defaultReceive) ||
+        !readFlag(call.field("default_send"), defaultSend)) {
         return refuse("默认地址标记不正确");
     }
-    if (!addressId.isEmpty()
-        && m_store
-                   .scalar("SELECT COUNT(*) FROM addresses WHERE address_id = ? AND shop_id = ?",
-                           {addressId, call.shopId})
-                   .toInt()
-               == 0) {
+    if (!addressId.isEmpty() &&
+        m_store.scalar("SELECT COUNT(*) FROM addresses WHERE address_id = ? AND shop_id = ?",
+                       {addressId, call.shopId})
+                .toInt() == 0) {
         return refuse("地址不存在");
     }
     StoreTransaction transaction(m_store);
@@ -332,11 +323,16 @@ Outcome ShopService::addressSave(const Call& call) {
     if (defaultSend) {
         m_store.run("UPDATE addresses SET default_send = 0 WHERE shop_id = ?", {call.shopId});
     }
-    const QVariantList values{call.field("name"),          call.field("province_id"),
-                              call.field("province_name"), call.field("city_id"),
-                              call.field("city_name"),     call.field("county"),
-                              call.field("postcode"),      call.field("telephone"),
-                              detail,                      defaultReceive,
+    const QVariantList values{call.field("name"),
+                              call.field("province_id"),
+                              call.field("province_name"),
+                              call.field("city_id"),
+                              call.field("city_name"),
+                              call.field("county"),
+                              call.field("postcode"),
+                              call.field("telephone"),
+                              detail,
+                              defaultReceive,
                               defaultSend};
     qint64 savedId = addressId.toLongLong();
     if (addressId.isEmpty()) {
@@ -367,12 +363,10 @@ Outcome ShopService::addressSave(const Call& call) {
 
 Outcome ShopService::addressDelete(const Call& call) {
     const QString addressId = call.field("address_id");
-    if (addressId.isEmpty()
-        || m_store
-                   .scalar("SELECT COUNT(*) FROM addresses WHERE address_id = ? AND shop_id = ?",
-                           {addressId, call.shopId})
-                   .toInt()
-               == 0) {
+    if (addressId.isEmpty() ||
+        m_store.scalar("SELECT COUNT(*) FROM addresses WHERE address_id = ? AND shop_id = ?",
+                       {addressId, call.shopId})
+                .toInt() == 0) {
         return refuse("地址不存在");
     }
     m_store.run("DELETE FROM addresses WHERE address_id = ?", {addressId});

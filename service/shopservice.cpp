@@ -18,8 +18,8 @@ constexpr qint64 kCodeLifetimeMs = 10LL * 60 * 1000;
 constexpr int kMaxCodeAttempts = 5;
 
 QByteArray sessionCookie(const QString& token, qint64 maxAgeSeconds) {
-    return QByteArray(kSessionCookie) + "=" + token.toLatin1()
-           + "; Path=/; HttpOnly; SameSite=Lax; Max-Age=" + QByteArray::number(maxAgeSeconds);
+    return QByteArray(kSessionCookie) + "=" + token.toLatin1() +
+           "; Path=/; HttpOnly; SameSite=Lax; Max-Age=" + QByteArray::number(maxAgeSeconds);
 }
 
 QByteArray envelope(const Outcome& outcome) {
@@ -33,9 +33,13 @@ QByteArray envelope(const Outcome& outcome) {
 
 } // namespace
 
-Outcome done(const QJsonValue& data) { return Outcome{true, data, {}, {}}; }
+Outcome done(const QJsonValue& data) {
+    return Outcome{true, data, {}, {}};
+}
 
-Outcome refuse(const QString& message) { return Outcome{false, {}, message, {}}; }
+Outcome refuse(const QString& message) {
+    return Outcome{false, {}, message, {}};
+}
 
 ShopService::ShopService(Store& store, QString dataDir, QTextStream& out)
     : m_store(store), m_dataDir(std::move(dataDir)), m_out(out) {}
@@ -140,9 +144,8 @@ Outcome ShopService::login(const Call& call) {
     if (mobile.isEmpty() || password.isEmpty()) {
         return refuse("请输入手机号和密码");
     }
-    QSqlQuery shop =
-        m_store.run("SELECT shop_id, password_hash, salt, name FROM shops WHERE mobile = ?",
-                    {mobile});
+    QSqlQuery shop = m_store.run(
+        "SELECT shop_id, password_hash, salt, name FROM shops WHERE mobile = ?", {mobile});
     if (!shop.next() || hashPassword(password, shop.value(2).toString()) != shop.value(1)) {
         return refuse("手机号或密码错误");
     }
@@ -174,8 +177,7 @@ Outcome ShopService::getSecurityCode(const Call& call) {
     if (m_store.scalar("SELECT COUNT(*) FROM shops WHERE mobile = ?", {mobile}).toInt() == 0) {
         return refuse("该手机号尚未注册");
     }
-    const QString code =
-        QString::number(QRandomGenerator::system()->bounded(100000, 1000000));
+    const QString code = QString::number(QRandomGenerator::system()->bounded(100000, 1000000));
     m_store.run("INSERT OR REPLACE INTO security_codes (mobile, code, expires, attempts)"
                 " VALUES (?, ?, ?, 0)",
                 {mobile, code, nowMs() + kCodeLifetimeMs});
@@ -196,14 +198,14 @@ Outcome ShopService::checkSecurityCode(const Call& call) {
     if (!mobile.isEmpty()) {
         values.append(mobile);
     }
-    const QString live = "expires > ? AND attempts < " + QString::number(kMaxCodeAttempts)
-                         + " AND " + scope;
+    const QString live =
+        "expires > ? AND attempts < " + QString::number(kMaxCodeAttempts) + " AND " + scope;
     QVariantList matchValues = values;
     matchValues.append(code);
-    if (m_store.scalar("SELECT COUNT(*) FROM security_codes WHERE " + live + " AND code = ?",
-                       matchValues)
-            .toInt()
-        > 0) {
+    if (m_store
+            .scalar("SELECT COUNT(*) FROM security_codes WHERE " + live + " AND code = ?",
+                    matchValues)
+            .toInt() > 0) {
         return done();
     }
     m_store.run("UPDATE security_codes SET attempts = attempts + 1 WHERE " + live, values);
@@ -219,10 +221,9 @@ Outcome ShopService::resetPassword(const Call& call) {
     }
     QSqlQuery stored = m_store.run(
         "SELECT code, expires, attempts FROM security_codes WHERE mobile = ?", {mobile});
-    if (!stored.next() || stored.value(1).toLongLong() <= nowMs()
-        || stored.value(2).toInt() >= kMaxCodeAttempts || stored.value(0).toString() != code) {
-        m_store.run("UPDATE security_codes SET attempts = attempts + 1 WHERE mobile = ?",
-                    {mobile});
+    if (!stored.next() || stored.value(1).toLongLong() <= nowMs() ||
+        stored.value(2).toInt() >= kMaxCodeAttempts || stored.value(0).toString() != code) {
+        m_store.run("UPDATE security_codes SET attempts = attempts + 1 WHERE mobile = ?", {mobile});
         return refuse("验证码错误或已过期");
     }
     const QString salt = newSalt();
@@ -263,7 +264,9 @@ QJsonObject ShopService::shopProfile(qint64 shopId) {
                        {"subdomain", shop.value(10).toString()}};
 }
 
-Outcome ShopService::systemGet(const Call& call) { return done(shopProfile(call.shopId)); }
+Outcome ShopService::systemGet(const Call& call) {
+    return done(shopProfile(call.shopId));
+}
 
 Outcome ShopService::systemUpdate(const Call& call) {
     const QString name = call.field("shop_name");
@@ -279,8 +282,8 @@ Outcome ShopService::systemUpdate(const Call& call) {
     if (!email.isEmpty() && !isValidEmail(email)) {
         return refuse("请输入正确的邮箱");
     }
-    if ((!provinceId.isEmpty() && provinceName(provinceId).isEmpty())
-        || (!cityId.isEmpty() && cityName(cityId).isEmpty())) {
+    if ((!provinceId.isEmpty() && provinceName(provinceId).isEmpty()) ||
+        (!cityId.isEmpty() && cityName(cityId).isEmpty())) {
         return refuse("请选择正确的省份和城市");
     }
     if (call.field("detail_address").size() > 100) {
@@ -301,8 +304,7 @@ Outcome ShopService::updateSubdomain(const Call& call) {
     if (m_store
             .scalar("SELECT COUNT(*) FROM shops WHERE subdomain = ? AND shop_id <> ?",
                     {subdomain, call.shopId})
-            .toInt()
-        > 0) {
+            .toInt() > 0) {
         return refuse("该域名已被占用");
     }
     m_store.run("UPDATE shops SET subdomain = ? WHERE shop_id = ?", {subdomain, call.shopId});
@@ -311,8 +313,8 @@ Outcome ShopService::updateSubdomain(const Call& call) {
 
 Outcome ShopService::uploadLogo(const Call& call) {
     const auto& files = call.request.files;
-    const auto picture = std::find_if(files.begin(), files.end(),
-                                      [](const UploadedFile& f) { return f.fieldName == "picture"; });
+    const auto picture = std::find_if(
+        files.begin(), files.end(), [](const UploadedFile& f) { return f.fieldName == "picture"; });
     if (picture == files.end()) {
         return refuse("请选择图片");
     }

@@ -112,7 +112,9 @@ bool Store::createTables() {
     return true;
 }
 
-bool Store::isEmpty() { return scalar("SELECT COUNT(*) FROM shops").toLongLong() == 0; }
+bool Store::isEmpty() {
+    return scalar("SELECT COUNT(*) FROM shops").toLongLong() == 0;
+}
 
 QSqlQuery Store::run(const QString& sql, const QVariantList& values) {
     QSqlQuery query(QSqlDatabase::database(m_connection));
@@ -146,6 +148,10 @@ bool Store::begin() {
     return QSqlDatabase::database(m_connection).transaction();
 }
 
-bool Store::commit() { return QSqlDatabase::database(m_connection).commit(); }
+bool Store::commit() {
+    return QSqlDatabase::database(m_connection).commit();
+}
 
-void Store::rollback() { QSqlDatabase::database(m_connection).rollback(); }
+void Store::rollback() {
+    QSqlDatabase::database(m_connection).rollback();
+}
