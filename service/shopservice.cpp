@@ -328,6 +328,11 @@ Outcome ShopService::uploadLogo(const Call& call) {
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
         return refuse("图片保存失败");
     }
+    const QString previous =
+        m_store.scalar("SELECT logo FROM shops WHERE shop_id = ?", {call.shopId}).toString();
     m_store.run("UPDATE shops SET logo = ? WHERE shop_id = ?", {"files/" + name, call.shopId});
+    if (previous.startsWith("files/")) {
+        QFile::remove(m_dataDir + "/uploads/" + previous.mid(6));
+    }
     return done(QJsonObject{{"logo", absoluteUrl("files/" + name)}});
 }

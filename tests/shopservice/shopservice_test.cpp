@@ -9,6 +9,8 @@
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
 #include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -479,6 +481,65 @@ TEST_F(ShopServiceTest, MalformedHugeAndUnknownRequestsDoNoHarm) {
     const ServiceReply after = m_client->post("order/get.do", {{"order_id", "100001"}});
     EXPECT_TRUE(after.ok());
     EXPECT_EQ(after.data()["order_id"].toString(), "100001");
+}
+
+// Reads from a raw connection until `count` complete answers (headers and body) arrived.
+QByteArray readAnswers(QTcpSocket& socket, int count) {
+    QByteArray received;
+    auto complete = [&received, count] {
+        int found = 0;
+        qsizetype pos = 0;
+        while (found < count) {
+            const qsizetype headerEnd = received.indexOf("\r\n\r\n", pos);
+            if (headerEnd < 0) {
+                return false;
+            }
+            const QRegularExpressionMatch length =
+                QRegularExpression("Content-Length: ([0-9]+)",
+                                   QRegularExpression::CaseInsensitiveOption)
+                    .match(QString::fromLatin1(received.mid(pos, headerEnd - pos)));
+            pos = headerEnd + 4 + (length.hasMatch() ? length.captured(1).toLongLong() : 0);
+            if (pos > received.size()) {
+                return false;
+            }
+            ++found;
+        }
+        return true;
+    };
+    while (!complete() && socket.waitForReadyRead(10000)) {
+        received += socket.readAll();
+    }
+    return received;
+}
+
+QByteArray rawPost(const QByteArray& path, const QByteArray& body) {
+    return "POST /" + path +
+           " HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+           "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
+TEST_F(ShopServiceTest, PipelinedSplitAndOversizedRequestsOnOneConnection) {
+    const QUrl base(m_service.baseUrl());
+    QTcpSocket socket;
+    socket.connectToHost("127.0.0.1", quint16(base.port()));
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    const QByteArray first = rawPost("login.do", "mobile=13800138000&password=wrong1");
+    const QByteArray second = rawPost("forgot/getSecurityCode.do", "mobile=123");
+    socket.write(first + second.left(20));
+    socket.flush();
+    QTest::qWait(100);
+    socket.write(second.mid(20));
+    const QByteArray answers = readAnswers(socket, 2);
+    EXPECT_EQ(answers.count("HTTP/1.1 200"), 2) << answers.toStdString();
+    EXPECT_TRUE(answers.contains("手机号或密码错误"));
+    EXPECT_TRUE(answers.contains("请输入正确的手机号"));
+
+    // A body over 10 MB is refused from its announced length, before it is sent.
+    socket.write("POST /login.do HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 20000000\r\n\r\n");
+    const QByteArray refused = readAnswers(socket, 1);
+    EXPECT_TRUE(refused.startsWith("HTTP/1.1 413")) << refused.toStdString();
+    EXPECT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", "13800138000"}}).ok());
 }
 
 TEST_F(ShopServiceTest, PasswordResetNeedsTheRightCode) {
