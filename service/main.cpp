@@ -8,9 +8,32 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHostAddress>
+#include <QSocketNotifier>
 #include <QTextStream>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+// SIGTERM (how a parent stops the service) and SIGINT end the event loop, so the store
+// is closed properly; the handler itself only writes one byte.
+void quitOnTermination(QCoreApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGTERM, onTerminate);
+    std::signal(SIGINT, onTerminate);
+}
 
 struct Options {
     quint16 port = 0;
@@ -81,6 +104,7 @@ int main(int argc, char** argv) {
     ShopService service(store, options.dataDir, out);
     service.setBaseUrl(baseUrl);
     service.install(front);
+    quitOnTermination(app);
     out << "listening on " << baseUrl << Qt::endl;
     return app.exec();
 }
