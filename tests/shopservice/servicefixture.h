@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHttpMultiPart>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <memory>
+
+// The real shop-service program, started on a free port with its data in a folder.
+class ServiceProcess {
+public:
+    ~ServiceProcess();
+    bool start(const QString& dataDir);
+    void stop();
+    QString baseUrl() const { return m_baseUrl; }
+    // Everything the service printed on standard output so far.
+    QString output();
+
+private:
+    std::unique_ptr<QProcess> m_process;
+    QString m_baseUrl;
+    QString m_output;
+};
+
+struct ServiceReply {
+    int httpStatus = 0;
+    QJsonObject envelope;
+    QByteArray body;
+    bool transportError = false;
+
+    bool ok() const { return envelope.value("status").toString() == "success"; }
+    QString message() const { return envelope.value("message").toString(); }
+    QJsonValue data() const { return envelope.value("data"); }
+};
+
+// A client with its own cookie jar, talking real HTTP to the service.
+class ServiceClient {
+public:
+    explicit ServiceClient(QString baseUrl);
+
+    ServiceReply post(const QString& path, const QList<QPair<QString, QString>>& fields = {});
+    ServiceReply postRaw(const QString& path, const QByteArray& body,
+                         const QByteArray& contentType = "application/x-www-form-urlencoded");
+    ServiceReply postMultipart(const QString& path, QHttpMultiPart* parts);
+    ServiceReply get(const QString& urlOrPath);
+    bool signIn(const QString& password = "shop1234");
+    QNetworkAccessManager& network() { return m_network; }
+    QString url(const QString& path) const;
+
+    static ServiceReply wait(QNetworkReply* reply);
+
+private:
+    QString m_baseUrl;
+    QNetworkAccessManager m_network;
+};
+
+QByteArray formBody(const QList<QPair<QString, QString>>& fields);
