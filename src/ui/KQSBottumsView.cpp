@@ -18,9 +18,9 @@ QString titleStyle() {
 }
 
 void colourLine(QWidget* line, bool selected) {
-    line->setStyleSheet(selected ? QStringLiteral("background: %1;")
-                                       .arg(Style::rgbText(Style::selectedRed()))
-                                 : QStringLiteral("background: transparent;"));
+    line->setStyleSheet(
+        selected ? QStringLiteral("background: %1;").arg(Style::rgbText(Style::selectedRed()))
+                 : QStringLiteral("background: transparent;"));
 }
 
 } // namespace

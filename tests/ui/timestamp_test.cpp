@@ -2,6 +2,7 @@
 #include "ui/Timestamp_Time.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 #include <time.h>
 
@@ -10,7 +11,8 @@ namespace {
 // Runs each test in a fixed zone, so that the texts do not depend on the machine.
 class ZoneGuard {
 public:
-    explicit ZoneGuard(const char* zone) : old_(qgetenv("TZ")), hadOld_(qEnvironmentVariableIsSet("TZ")) {
+    explicit ZoneGuard(const char* zone)
+        : old_(qgetenv("TZ")), hadOld_(qEnvironmentVariableIsSet("TZ")) {
         qputenv("TZ", zone);
         tzset();
     }
@@ -36,7 +38,7 @@ constexpr const char* kEast8 = "CST-8";
 constexpr const char* kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 
 qint64 utcMs(int y, int mo, int d, int h, int mi, int s) {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), QTimeZone::UTC).toMSecsSinceEpoch();
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC).toMSecsSinceEpoch();
 }
 
 TEST(Timestamp, ZeroIsTheStartOf1970InLocalTime) {
