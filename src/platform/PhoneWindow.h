@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+// The one phone-sized window. Its root content is replaced whole (sign-in stack, tab
+// container); alerts, the activity overlay and toasts lie over the root in that order.
+class PhoneWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize defaultSize{375, 667};
+    enum class Layer { Modal = 1, Activity = 2, Toast = 3 };
+
+    explicit PhoneWindow(QSize size = defaultSize, QWidget* parent = nullptr);
+    ~PhoneWindow() override;
+
+    // The most recently created window that still exists, or nullptr.
+    static PhoneWindow* current();
+
+    // Takes ownership of root; the previous root disappears at once and is deleted later,
+    // so a screen of the old root may replace the root from its own callback.
+    void setRoot(QWidget* root);
+    QWidget* root() const { return root_; }
+
+    // Makes w a child lying over the root in the given layer. Modal and Activity overlays
+    // cover the whole window and follow its size.
+    void addOverlay(QWidget* w, Layer layer);
+
+signals:
+    void rootChanged(QWidget* root);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void restack();
+    QWidget* root_ = nullptr;
+};
