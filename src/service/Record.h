@@ -141,7 +141,9 @@ public:
             break;
         case QJsonValue::String: {
             const QString text = value.toString().trimmed().toLower();
-            out = text == u"true" || text == u"yes" || text == u"1";
+            bool numeric = false;
+            const double number = text.toDouble(&numeric);
+            out = numeric ? number != 0 : text == u"true" || text == u"yes";
             break;
         }
         default:

@@ -10,8 +10,10 @@
 #include "service/ServiceConfig.h"
 #include "support/TestPeer.h"
 
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -58,14 +60,22 @@ protected:
         };
     }
 
-    // Waits until request emitted finished(); counts how often it did.
+    // Runs the event loop until request emitted finished(); counts how often it did.
     static int waitUntilFinished(KQRequest* request, int timeoutMs = 10000) {
         auto emitted = std::make_shared<int>(0);
-        QObject::connect(request, &KQRequest::finished, [emitted] { ++*emitted; });
-        if (!QTest::qWaitFor([&] { return *emitted > 0; }, timeoutMs)) {
+        QEventLoop loop;
+        QObject::connect(request, &KQRequest::finished, &loop, [emitted, &loop] {
+            ++*emitted;
+            loop.quit();
+        });
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        if (!request->isFinished()) {
+            loop.exec();
+        }
+        if (*emitted == 0) {
             ADD_FAILURE() << "the request did not finish";
         }
-        QTest::qWait(0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return *emitted;
     }
 

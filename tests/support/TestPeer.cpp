@@ -1,5 +1,6 @@
 #include "support/TestPeer.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QSslCertificate>
@@ -10,7 +11,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <optional>
 
@@ -306,7 +306,18 @@ int TestPeer::count(const QByteArray& path) const {
 }
 
 bool TestPeer::waitForRequests(int n, int timeoutMs) {
-    return QTest::qWaitFor([&] { return requests_.size() >= n; }, timeoutMs);
+    QEventLoop loop;
+    const auto check = [&] {
+        if (requests_.size() >= n) {
+            loop.quit();
+        }
+    };
+    connect(this, &TestPeer::requestReceived, &loop, check);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (requests_.size() < n) {
+        loop.exec();
+    }
+    return requests_.size() >= n;
 }
 
 QList<QPair<QString, QString>> TestPeer::decodeForm(const QByteArray& body) {
@@ -328,6 +339,8 @@ QList<QPair<QString, QString>> TestPeer::decodeForm(const QByteArray& body) {
 
 void TestPeer::accept() {
     while (QTcpSocket* socket = server_->nextPendingConnection()) {
+        // Small writes go out at once: loopback tests should not wait on delayed acknowledgements.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         auto connection = std::make_shared<Connection>();
         connection->socket = socket;
         connections_.insert(socket, connection);
@@ -358,6 +371,7 @@ void TestPeer::readFrom(Connection& connection) {
     requests_.append(*request);
     connection.answering = true;
     answer(connection.socket, *request);
+    emit requestReceived();
 }
 
 PeerReply TestPeer::scriptedReply(const PeerRequest& request) const {
@@ -413,6 +427,5 @@ void TestPeer::write(QTcpSocket* socket, const PeerReply& reply) {
         head += name + ": " + value + "\r\n";
     }
     head += "\r\n";
-    socket->write(head);
-    socket->write(reply.body);
+    socket->write(head + reply.body);
 }

@@ -62,6 +62,9 @@ public:
     // The decoding the peer applies to form bodies; exposed so tests can check it on its own.
     static QList<QPair<QString, QString>> decodeForm(const QByteArray& body);
 
+signals:
+    void requestReceived(); // one request arrived complete; it is already in requests()
+
 private:
     struct Connection;
     void accept();
