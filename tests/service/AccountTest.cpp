@@ -1,4 +1,4 @@
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 #include "service/KQAccountTool.h"
 #include "service/KQCookies.h"
 #include "service/LoginAccount.h"
