@@ -259,7 +259,9 @@ bool TableView::viewportEvent(QEvent* event) {
         const int top = minimumContentOffset();
         prepare->setViewportSize(viewport()->size());
         prepare->setContentPosRange(QRectF(0, top, 0, maximumContentOffset() - top));
-        prepare->setContentPos(QPointF(0, m_offset));
+        // Where the content is drawn, overshoot included, so a range that changes while the
+        // content springs back (a refresh control starting) moves nothing by itself.
+        prepare->setContentPos(QPointF(0, m_offset + m_overshoot));
         prepare->accept();
         return true;
     }
