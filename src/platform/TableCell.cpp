@@ -1,14 +1,64 @@
 #include "platform/TableCell.h"
 
+#include <QAccessibleWidget>
+#include <QLabel>
 #include <QPainter>
 
 namespace {
 const QColor pressedColor(217, 217, 217);
+
+// What assistive technology hears for a row: its own accessible name when the screen
+// gave one, otherwise the texts of its labels in reading order; pressing it selects it.
+class TableCellAccessible : public QAccessibleWidget {
+public:
+    explicit TableCellAccessible(TableCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
+            return QAccessibleWidget::text(kind);
+        }
+        QList<QLabel*> labels = widget()->findChildren<QLabel*>();
+        std::stable_sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QStringList texts;
+        for (QLabel* label : std::as_const(labels)) {
+            if (!label->isHidden() && !label->text().isEmpty()) {
+                texts.append(label->text());
+            }
+        }
+        return texts.join(' ');
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            static_cast<TableCell*>(widget())->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* accessibleTableCell(const QString&, QObject* object) {
+    auto* cell = qobject_cast<TableCell*>(object);
+    return cell ? new TableCellAccessible(cell) : nullptr;
 }
+} // namespace
 
 TableCell::TableCell(const QString& reuseIdentifier, QWidget* parent)
     : QAbstractButton(parent), m_reuseIdentifier(reuseIdentifier) {
     setFocusPolicy(Qt::TabFocus);
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleTableCell);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void TableCell::setSelectionStyle(SelectionStyle style) {

@@ -78,11 +78,6 @@ TableView::TableView(Style style, QWidget* parent)
     connect(m_scroller, &QScroller::stateChanged, this, &TableView::onScrollerStateChanged);
 }
 
-TableView::~TableView() {
-    // Rows may still be in a scroller animation; stop it before the viewport goes.
-    QScroller::ungrabGesture(viewport());
-}
-
 void TableView::setDataSource(TableDataSource* dataSource) {
     m_dataSource = dataSource;
 }

@@ -45,7 +45,6 @@ public:
     enum class Style { Plain, Grouped };
 
     explicit TableView(Style style = Style::Plain, QWidget* parent = nullptr);
-    ~TableView() override;
 
     Style style() const { return m_style; }
 

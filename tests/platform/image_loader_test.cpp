@@ -101,8 +101,9 @@ TEST_F(PictureServer, ABrokenUrlOrABodyThatIsNoPictureKeepsThePlaceholder) {
     refused.status = 500;
     peer.reply("/refused.png", refused);
 
-    for (const QString& path :
-         {"missing.png", "page.png", "truncated.png", "dropped.png", "refused.png"}) {
+    const QStringList paths{"missing.png", "page.png", "truncated.png", "dropped.png",
+                            "refused.png"};
+    for (const QString& path : paths) {
         ImageView view;
         QSignalSpy loaded(&view, &ImageView::imageLoaded);
         view.setImageUrl(url(path), placeholder(), &loader);

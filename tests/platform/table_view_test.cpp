@@ -1,5 +1,6 @@
 #include "list_fixtures.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -181,6 +182,23 @@ TEST(TableViewSelection, TouchingARowReportsItsSectionAndRow) {
     QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(100, 30));
     ASSERT_TRUE(QTest::qWaitFor([&] { return selected.size() == 1; }));
     EXPECT_EQ(selected.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(selected.at(0).at(1).toInt(), 2);
+}
+
+TEST(TableViewSelection, AssistiveTechnologyReadsARowByItsLabelsAndCanPressIt) {
+    RowsSource source({3}, 60);
+    ShownTable shown(&source);
+    QSignalSpy selected(shown.table, &TableView::rowSelected);
+    TableCell* cell = shown.table->cellForRow({0, 2});
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(cell);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(QAccessible::Name), "0-2");
+    cell->setAccessibleName("第三行");
+    EXPECT_EQ(row->text(QAccessible::Name), "第三行");
+
+    ASSERT_NE(row->actionInterface(), nullptr);
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(selected.at(0).at(1).toInt(), 2);
 }
 
