@@ -56,21 +56,13 @@ ImageLoader::Ticket ImageLoader::load(const QUrl& url, QObject* context, Done do
         done(*cached);
         return 0;
     }
-    const Ticket ticket = m_nextTicket++;
     if (!url.isValid() || url.isRelative()) {
-        // Answer a URL that can never load the way a network failure would: later.
-        QMetaObject::invokeMethod(
-            this,
-            [context = QPointer<QObject>(context), done = std::move(done)] {
-                if (context) {
-                    done(QImage());
-                }
-            },
-            Qt::QueuedConnection);
-        return ticket;
+        done(QImage());
+        return 0;
     }
+    const Ticket ticket = m_nextTicket++;
     const bool asked = m_pending.contains(url);
-    m_pending[url].wants.append(Want{ticket, context, std::move(done)});
+    m_pending[url].wants.append(Want{ticket, context, context != nullptr, std::move(done)});
     if (!asked) {
         startRequest(url);
     }
@@ -129,7 +121,7 @@ void ImageLoader::finish(const QUrl& url, QNetworkReply* reply) {
         m_cache.insert(url, new QImage(image), costOf(image));
     }
     for (const Want& want : wants) {
-        if (want.context) {
+        if (want.context || !want.bound) {
             want.done(image);
         }
     }

@@ -32,9 +32,10 @@ public:
     void setNetworkAccessManager(QNetworkAccessManager* network);
 
     // Calls done with the picture, or with a null image when the URL is empty or broken,
-    // the answer is not 2xx or its body is no picture. A cached picture is handed over at
-    // once and the result is 0; otherwise done runs later, unless the context is gone or
-    // the returned ticket was cancelled.
+    // the answer is not 2xx or its body is no picture. A cached picture, or a URL that can
+    // never load, is answered at once and the result is 0; otherwise done runs later, unless
+    // the context is gone or the returned ticket was cancelled. Without a context, done
+    // always runs.
     Ticket load(const QUrl& url, QObject* context, Done done);
     void cancel(Ticket ticket);
 
@@ -49,6 +50,7 @@ private:
     struct Want {
         Ticket ticket;
         QPointer<QObject> context;
+        bool bound;
         Done done;
     };
     struct Pending {

@@ -121,6 +121,20 @@ TEST_F(PictureServer, ABrokenUrlOrABodyThatIsNoPictureKeepsThePlaceholder) {
     EXPECT_EQ(peer.count("/page.png"), 2);
 }
 
+TEST_F(PictureServer, ACancelledWantIsNotAnsweredAndOthersStillAre) {
+    peer.reply("/slow.png", picture(Qt::blue, 100));
+    int cancelledCalls = 0;
+    QImage received;
+    const ImageLoader::Ticket cancelled =
+        loader.load(url("slow.png"), nullptr, [&](const QImage&) { ++cancelledCalls; });
+    loader.load(url("slow.png"), nullptr, [&](const QImage& image) { received = image; });
+    loader.cancel(cancelled);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(cancelledCalls, 0);
+    EXPECT_EQ(received.pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(peer.count("/slow.png"), 1);
+}
+
 TEST_F(PictureServer, AnEmptyOrRelativeUrlAsksNothingAndKeepsThePlaceholder) {
     for (const QUrl& url : {QUrl(), QUrl("picture.png")}) {
         ImageView view;
