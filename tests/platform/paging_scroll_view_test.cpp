@@ -75,4 +75,31 @@ TEST(PagingScrollView, TheWheelTurnsOnePagePerNotch) {
     EXPECT_EQ(settled.at(0).at(0).toInt(), 1);
 }
 
+TEST(PagingScrollView, PagesThatAreListsScrollUpAndDownWhileASidewaysSwipeTurnsThePage) {
+    RowsSource source({100});
+    QWidget window;
+    window.resize(375, 667);
+    auto* pages = new PagingScrollView(&window);
+    pages->setGeometry(12, 50, 351, 600);
+    QList<TableView*> lists;
+    for (int i = 0; i < 3; ++i) {
+        lists.append(new TableView);
+        lists.back()->setDataSource(&source);
+        lists.back()->reloadData();
+        pages->addPage(lists.back());
+    }
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy settled(pages, &PagingScrollView::pageSettled);
+
+    drag(&window, lists[0]->scroller(), QPoint(200, 500), QPoint(200, 200));
+    EXPECT_NEAR(lists[0]->contentOffset(), 300, 2);
+    EXPECT_EQ(pages->currentPage(), 0);
+
+    drag(&window, pages->scroller(), QPoint(300, 300), QPoint(50, 300));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return settled.size() == 1; }));
+    EXPECT_EQ(settled.at(0).at(0).toInt(), 1);
+    EXPECT_NEAR(lists[0]->contentOffset(), 300, 2);
+}
+
 } // namespace
