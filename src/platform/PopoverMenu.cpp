@@ -1,5 +1,7 @@
 #include "platform/PopoverMenu.h"
 
+#include "platform/PhoneWindow.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,8 +21,13 @@ PopoverMenu* PopoverMenu::showFrom(QWidget* anchor, const QStringList& entries, 
         return nullptr;
     }
     auto* menu = new PopoverMenu(anchor, entries, std::move(chosen));
+    if (auto* phone = qobject_cast<PhoneWindow*>(anchor->window())) {
+        // Under the toasts, like an alert.
+        phone->addOverlay(menu, PhoneWindow::Layer::Modal);
+    } else {
+        menu->raise();
+    }
     menu->show();
-    menu->raise();
     menu->setFocus();
     return menu;
 }

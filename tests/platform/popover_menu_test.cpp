@@ -1,5 +1,7 @@
+#include "platform/PhoneWindow.h"
 #include "platform/PopoverMenu.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +81,26 @@ TEST(PopoverMenu, TheMenuPointsAtItsAnchorAndStaysInsideTheWindow) {
     above->dismiss();
 
     EXPECT_EQ(PopoverMenu::showFrom(shown.top, {}, nullptr), nullptr);
+}
+
+TEST(PopoverMenu, InThePhoneWindowItLiesUnderTheToasts) {
+    PhoneWindow window;
+    auto* root = new QWidget;
+    auto* more = new QPushButton("更多", root);
+    more->setGeometry(331, 20, 44, 44);
+    window.setRoot(root);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* toast = new QLabel("保存成功");
+    window.addOverlay(toast, PhoneWindow::Layer::Toast);
+    toast->setGeometry(100, 300, 175, 40);
+    toast->show();
+
+    PopoverMenu* menu = PopoverMenu::showFrom(more, {"评论管理"}, nullptr);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->parentWidget(), &window);
+    EXPECT_EQ(window.childAt(150, 320), toast);
+    EXPECT_EQ(window.childAt(20, 600), menu);
 }
 
 } // namespace
