@@ -7,7 +7,8 @@
 
 // The on-screen keyboard's stand-in on the desktop: it rises when a text field or text view
 // inside the phone window takes the focus and falls when none has it. Frames are in the
-// phone window's coordinates; a fallen keyboard lies just below the window.
+// phone window's coordinates; a fallen keyboard lies just below the window. Focus, and so the
+// keyboard, only moves while the phone window is the active window.
 class Keyboard : public QObject {
     Q_OBJECT
 public:

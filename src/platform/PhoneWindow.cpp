@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QList>
+#include <QWindow>
 
 namespace {
 const char* const layerProperty = "phoneLayer";
@@ -81,12 +82,23 @@ bool PhoneWindow::saveScreenshot(const QString& file, QString& error) {
     return true;
 }
 
-void PhoneWindow::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (!painted_) {
-        painted_ = true;
-        emit firstFramePainted();
+void PhoneWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!painted_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
     }
+}
+
+// The window paints its whole content while it handles its first expose; an opaque root may
+// leave nothing for this widget's own paintEvent, so the expose is the reliable moment.
+bool PhoneWindow::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* window = windowHandle();
+    if (!painted_ && watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+        painted_ = true;
+        window->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &PhoneWindow::firstFramePainted, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PhoneWindow::resizeEvent(QResizeEvent* event) {

@@ -30,10 +30,12 @@ public:
 
 signals:
     void rootChanged(QWidget* root);
+    // Once, after the window's first frame has been painted.
     void firstFramePainted();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "app/Options.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 struct OptionsCase {
@@ -10,6 +11,10 @@ struct OptionsCase {
     QSize size;
     QString screenshot;
 };
+
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OptionsTest : public ::testing::TestWithParam<OptionsCase> {};
 } // namespace

@@ -100,3 +100,17 @@ TEST_F(AlertTest, ActionSheetKeepsCancelApartAtTheBottom) {
     EXPECT_EQ(chosen, QStringLiteral("从相册中选择"));
     EXPECT_TRUE(Alert::presented().isEmpty());
 }
+
+TEST(AlertWithoutWindowTest, OpensAsItsOwnPhoneSizedWindow) {
+    ASSERT_EQ(PhoneWindow::current(), nullptr);
+    int ran = 0;
+    auto* alert = new Alert(QStringLiteral("提示"), QStringLiteral("没有窗口"));
+    alert->addAction(QStringLiteral("好"), Alert::Style::Default, [&] { ++ran; });
+    alert->present();
+    EXPECT_TRUE(alert->isWindow());
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->size(), PhoneWindow::defaultSize);
+    EXPECT_TRUE(alert->trigger(QStringLiteral("好")));
+    EXPECT_EQ(ran, 1);
+    EXPECT_FALSE(alert->isVisible());
+}

@@ -75,6 +75,28 @@ TEST_F(ToastTest, ClosingTheWindowUnderAToastIsHarmless) {
     EXPECT_TRUE(Toast::visibleTexts().isEmpty());
 }
 
+TEST(PhoneWindowTest, ReportsTheFirstFrameOnceEvenUnderAnOpaqueRoot) {
+    PhoneWindow window(QSize(320, 568));
+    auto* root = new QWidget;
+    root->setAutoFillBackground(true);
+    window.setRoot(root);
+    QSignalSpy frames(&window, &PhoneWindow::firstFramePainted);
+    window.show();
+    ASSERT_TRUE(frames.wait(5000));
+    EXPECT_EQ(root->geometry(), QRect(0, 0, 320, 568));
+    window.hide();
+    window.show();
+    QTest::qWait(50);
+    EXPECT_EQ(frames.size(), 1);
+
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_TRUE(window.saveScreenshot(dir.filePath("frame.png"), error));
+    EXPECT_EQ(QImage(dir.filePath("frame.png")).size(), QSize(320, 568));
+    EXPECT_FALSE(window.saveScreenshot(dir.filePath("missing/frame.png"), error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
 TEST(ActivityOverlayTest, SwallowsClicksWhileShown) {
     auto window = shownWindow();
     auto* root = new QWidget;

@@ -193,6 +193,10 @@ struct SwipeCase {
     bool pops;
 };
 
+void PrintTo(const SwipeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SwipeTest : public NavigationTest, public ::testing::WithParamInterface<SwipeCase> {};
 
 // Drags from a button on the pushed screen, as a finger starting anywhere on it would. The
