@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "ui/KQBaseTableView.h"
 #include "ui/KQSBottumsView.h"
 #include "ui/KQTextView.h"
 #include "ui/MXLabel.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -145,6 +147,20 @@ TEST(CopyableLabel, ShortPressOffersNothing) {
     Clock::advance(1000);
     EXPECT_EQ(label.copyMenu(), nullptr);
     Clock::useRealClock();
+}
+
+TEST(EmptyState, NullViewLiesOverTheRowsWithItsPictureCentred) {
+    KQBaseTableView table;
+    table.resize(375, 500);
+    table.show();
+    EXPECT_FALSE(table.hasNullView());
+    KQNullView* empty = table.nullView();
+    EXPECT_EQ(table.nullView(), empty) << "made once";
+    EXPECT_EQ(table.overlayView(), empty);
+    QTRY_COMPARE(empty->size(), table.viewport()->size());
+    EXPECT_EQ(empty->picture()->geometry(),
+              QRect((375 - 150) / 2, (table.viewport()->height() - 158) / 2, 150, 158));
+    EXPECT_FALSE(empty->picture()->pixmap().isNull());
 }
 
 } // namespace
