@@ -1,0 +1,64 @@
+#include "service/KQRequest.h"
+
+#include "platform/ActivityOverlay.h"
+
+#include <QNetworkReply>
+
+KQRequest::KQRequest(QObject* parent, QNetworkReply* reply, bool showsOverlay,
+                     Completion completion)
+    : QObject(parent), reply_(reply), showsOverlay_(showsOverlay),
+      completion_(std::move(completion)) {
+    if (showsOverlay_) {
+        ActivityOverlay::show();
+    }
+    if (reply_) {
+        reply_->setParent(this);
+        connect(reply_, &QNetworkReply::finished, this, &KQRequest::complete);
+    } else {
+        QMetaObject::invokeMethod(this, &KQRequest::complete, Qt::QueuedConnection);
+    }
+}
+
+KQRequest* KQRequest::guardedBy(QObject* context) {
+    if (context) {
+        connect(context, &QObject::destroyed, this, &KQRequest::abort);
+    }
+    return this;
+}
+
+void KQRequest::abort() {
+    if (finished_) {
+        return;
+    }
+    completion_ = nullptr;
+    if (reply_) {
+        reply_->abort();
+    }
+    end();
+}
+
+void KQRequest::complete() {
+    if (finished_) {
+        return;
+    }
+    if (showsOverlay_) {
+        ActivityOverlay::hide();
+        showsOverlay_ = false;
+    }
+    if (const Completion completion = std::exchange(completion_, nullptr)) {
+        completion(reply_);
+    }
+    end();
+}
+
+void KQRequest::end() {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    if (showsOverlay_) {
+        ActivityOverlay::hide();
+    }
+    emit finished();
+    deleteLater();
+}

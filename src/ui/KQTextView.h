@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+
+// A multi-line text view that shows its placeholder in place, as grey text, while it holds
+// nothing. `text()` never returns the placeholder.
+class KQTextView : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit KQTextView(QWidget* parent = nullptr);
+
+    QString placeholder() const { return placeholder_; }
+    void setPlaceholder(const QString& placeholder);
+    QColor placeholderColor() const { return placeholderColor_; }
+    void setPlaceholderColor(const QColor& color);
+    QColor realTextColor() const { return realTextColor_; }
+
+    // The owner's text: "" while the placeholder is displayed (or typed word for word).
+    QString text() const;
+    void setText(const QString& text);
+    void setTextColor(const QColor& color);
+
+    // What the view actually holds: the placeholder while it is displayed.
+    QString realText() const { return toPlainText(); }
+    bool isShowingPlaceholder() const;
+    bool isEditing() const { return editing_; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void display(const QString& text, const QColor& color);
+    void applyColor(const QColor& color);
+    QColor currentColor() const;
+
+    QString placeholder_;
+    QColor placeholderColor_;
+    QColor realTextColor_;
+    bool editing_ = false;
+};
