@@ -1,0 +1,42 @@
+#include "app/Tour.h"
+
+#include "app/KQSNavigtionVC.h"
+#include "app/KQSRootVC.h"
+#include "platform/PhoneWindow.h"
+
+namespace {
+QList<Tour::Step>& registered() {
+    static QList<Tour::Step> list;
+    return list;
+}
+} // namespace
+
+void Tour::add(Step step) {
+    registered().append(std::move(step));
+}
+
+const QList<Tour::Step>& Tour::steps() {
+    return registered();
+}
+
+KQSRootVC* Tour::root() {
+    PhoneWindow* window = PhoneWindow::current();
+    return window ? qobject_cast<KQSRootVC*>(window->root()) : nullptr;
+}
+
+void Tour::push(Screen* screen) {
+    KQSRootVC* tabs = root();
+    auto* stack = tabs ? qobject_cast<KQSNavigtionVC*>(tabs->currentStack()) : nullptr;
+    if (stack) {
+        stack->pushViewController(screen, true);
+        stack->finishTransition();
+    } else {
+        delete screen;
+    }
+}
+
+void Tour::selectTab(int index) {
+    if (KQSRootVC* tabs = root(); tabs && index >= 0 && index < tabs->itmes.size()) {
+        tabs->rootClick(tabs->itmes[index]);
+    }
+}
