@@ -1,0 +1,3 @@
+#include "features.h"
+
+void registerFeatures() {}
