@@ -29,6 +29,12 @@ NavigationStack::NavigationStack(Screen* first, QWidget* parent) : QWidget(paren
 
 NavigationStack::~NavigationStack() {
     qApp->removeEventFilter(this);
+    // The screens die with the base class, after this object's members are gone.
+    for (const auto& screen : std::as_const(screens_)) {
+        if (screen) {
+            disconnect(screen, nullptr, this, nullptr);
+        }
+    }
 }
 
 void NavigationStack::push(Screen* screen, bool /*animated: pushes always slide*/) {
@@ -43,8 +49,8 @@ void NavigationStack::push(Screen* screen, bool /*animated: pushes always slide*
     screens_.append(screen);
     // A screen deleted by someone else simply leaves the stack.
     connect(screen, &QObject::destroyed, this, [this] { screens_.removeAll(nullptr); });
-    screen->loadViewIfNeeded();
     if (appearing_) {
+        screen->loadViewIfNeeded();
         if (previous) {
             Lifecycle::willDisappear(previous);
         }
@@ -80,10 +86,12 @@ void NavigationStack::popTo(int index, bool animated) {
     Screen* revealed = screens_.at(index);
     while (count() > index + 2) {
         Screen* skipped = screens_.takeAt(index + 1);
+        disconnect(skipped, nullptr, this, nullptr);
         skipped->hide();
         skipped->deleteLater();
     }
     screens_.removeLast();
+    disconnect(leaving, nullptr, this, nullptr);
     if (appearing_) {
         Lifecycle::willDisappear(leaving);
         Lifecycle::willAppear(revealed);

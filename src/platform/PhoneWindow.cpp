@@ -1,9 +1,12 @@
 #include "platform/PhoneWindow.h"
 
+#include "platform/Keyboard.h"
 #include "platform/Lifecycle.h"
 
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QList>
+#include <QWindow>
 
 namespace {
 const char* const layerProperty = "phoneLayer";
@@ -28,6 +31,7 @@ PhoneWindow::PhoneWindow(QSize size, QWidget* parent) : QWidget(parent) {
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
     windows().append(this);
+    Keyboard::instance();
 }
 
 PhoneWindow::~PhoneWindow() {
@@ -67,6 +71,34 @@ void PhoneWindow::addOverlay(QWidget* w, Layer layer) {
         w->setGeometry(rect());
     }
     restack();
+}
+
+bool PhoneWindow::saveScreenshot(const QString& file, QString& error) {
+    QImageWriter writer(file, "png");
+    if (!writer.write(grab().toImage())) {
+        error = QStringLiteral("cannot write %1: %2").arg(file, writer.errorString());
+        return false;
+    }
+    return true;
+}
+
+void PhoneWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!painted_ && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+// The window paints its whole content while it handles its first expose; an opaque root may
+// leave nothing for this widget's own paintEvent, so the expose is the reliable moment.
+bool PhoneWindow::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* window = windowHandle();
+    if (!painted_ && watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+        painted_ = true;
+        window->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &PhoneWindow::firstFramePainted, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PhoneWindow::resizeEvent(QResizeEvent* event) {

@@ -25,13 +25,21 @@ public:
     // cover the whole window and follow its size.
     void addOverlay(QWidget* w, Layer layer);
 
+    // Renders the window as it stands to a PNG; false with a message when it cannot be written.
+    bool saveScreenshot(const QString& file, QString& error);
+
 signals:
     void rootChanged(QWidget* root);
+    // Once, after the window's first frame has been painted.
+    void firstFramePainted();
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void restack();
     QWidget* root_ = nullptr;
+    bool painted_ = false;
 };

@@ -63,7 +63,11 @@ QWidget* makeView(Toast::Kind kind, const QString& text, PhoneWindow* window) {
     label->setObjectName(QStringLiteral("toastText"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setMaximumWidth(maxTextWidth);
+    label->ensurePolished();
+    // A wrapping label would otherwise settle on a narrow column of a few characters.
+    const QRect textBox = label->fontMetrics().boundingRect(QRect(0, 0, maxTextWidth, 10'000),
+                                                            Qt::TextWordWrap, text);
+    label->setFixedWidth(textBox.width() + 2);
     layout->addWidget(label);
     view->setAccessibleName(text);
     window->addOverlay(view, PhoneWindow::Layer::Toast);

@@ -1,0 +1,58 @@
+#include "app/Options.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace {
+struct OptionsCase {
+    const char* name;
+    QStringList arguments;
+    Options::Outcome outcome;
+    QSize size;
+    QString screenshot;
+};
+
+void PrintTo(const OptionsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+} // namespace
+
+TEST_P(OptionsTest, ParsesTheCommandLine) {
+    const OptionsCase& c = GetParam();
+    Options options;
+    QString message;
+    const Options::Outcome outcome =
+        Options::parse(QStringList{"shopowner"} + c.arguments, options, message);
+    EXPECT_EQ(outcome, c.outcome);
+    if (outcome == Options::Outcome::Run) {
+        EXPECT_EQ(options.windowSize, c.size);
+        EXPECT_EQ(options.screenshotFile, c.screenshot);
+        EXPECT_TRUE(message.isEmpty());
+    } else {
+        EXPECT_FALSE(message.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, OptionsTest,
+    ::testing::Values(
+        OptionsCase{"Defaults", {}, Options::Outcome::Run, {375, 667}, {}},
+        OptionsCase{"Size", {"--size", "414x736"}, Options::Outcome::Run, {414, 736}, {}},
+        OptionsCase{"SizeWithEquals", {"--size=320X568"}, Options::Outcome::Run, {320, 568}, {}},
+        OptionsCase{"Screenshot",
+                    {"--screenshot", "out/a.png"},
+                    Options::Outcome::Run,
+                    {375, 667},
+                    "out/a.png"},
+        OptionsCase{"Help", {"--help"}, Options::Outcome::ShowHelp, {}, {}},
+        OptionsCase{"SizeWithoutHeight", {"--size", "375"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"SizeTooSmall", {"--size", "10x10"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"SizeTooLarge", {"--size", "99999x667"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"SizeNegative", {"--size", "-375x667"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"SizeMissing", {"--size"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"EmptyScreenshot", {"--screenshot", ""}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"Unknown", {"--colour", "red"}, Options::Outcome::Error, {}, {}},
+        OptionsCase{"Stray", {"extra"}, Options::Outcome::Error, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
