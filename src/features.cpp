@@ -1,3 +1,3 @@
-#include "features.h"
-
+// Every subsystem registers its screens (first screens of the tabs by class name) and its tour
+// steps here, one call each.
 void registerFeatures() {}
