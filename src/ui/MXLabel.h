@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
-class QMenu;
 class Timer;
 
 // A label whose text the owner can copy: a long press (or the context-menu gesture) shows
@@ -16,7 +17,7 @@ public:
     static constexpr int kLongPressMs = 500;
 
     // The menu currently shown, if any.
-    QMenu* copyMenu() const { return menu_; }
+    QMenu* copyMenu() const { return menu_.data(); }
     void showCopyMenu(const QPoint& globalPos);
 
 protected:
@@ -29,5 +30,5 @@ private:
 
     Timer* pressTimer_;
     QPoint pressPos_;
-    QMenu* menu_ = nullptr;
+    QPointer<QMenu> menu_;
 };
