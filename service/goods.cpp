@@ -63,19 +63,8 @@ Outcome ShopService::itemList(const Call& call) {
         clauses.append("name LIKE ? ESCAPE '\\'");
         values.append(containsPattern(call.field("item_name")));
     }
-    qint64 from = -1;
-    qint64 to = -1;
-    if (!readTimeBound(call.field("start_time"), false, from) ||
-        !readTimeBound(call.field("end_time"), true, to)) {
+    if (!addTimeWindow(call, "posttime", clauses, values)) {
         return refuse("时间格式不正确");
-    }
-    if (from >= 0) {
-        clauses.append("posttime >= ?");
-        values.append(from);
-    }
-    if (to >= 0) {
-        clauses.append("posttime <= ?");
-        values.append(to);
     }
     const QString where = clauses.join(" AND ");
     const qint64 total =

@@ -97,19 +97,8 @@ Outcome ShopService::moneyList(const Call& call) {
     }
     QStringList clauses{"t.shop_id = ?"};
     QVariantList values{call.shopId};
-    qint64 from = -1;
-    qint64 to = -1;
-    if (!readTimeBound(call.field("start_time"), false, from) ||
-        !readTimeBound(call.field("end_time"), true, to)) {
+    if (!addTimeWindow(call, "t.posttime", clauses, values)) {
         return refuse("时间格式不正确");
-    }
-    if (from >= 0) {
-        clauses.append("t.posttime >= ?");
-        values.append(from);
-    }
-    if (to >= 0) {
-        clauses.append("t.posttime <= ?");
-        values.append(to);
     }
     if (!call.field("item_name").isEmpty()) {
         clauses.append("EXISTS (SELECT 1 FROM order_items i WHERE i.order_id = t.order_id"

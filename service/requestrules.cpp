@@ -66,6 +66,25 @@ bool readTimeBound(const QString& text, bool upper, qint64& ms) {
     return true;
 }
 
+bool addTimeWindow(const Call& call, const QString& column, QStringList& clauses,
+                   QVariantList& values) {
+    qint64 from = -1;
+    qint64 to = -1;
+    if (!readTimeBound(call.field("start_time"), false, from) ||
+        !readTimeBound(call.field("end_time"), true, to)) {
+        return false;
+    }
+    if (from >= 0) {
+        clauses.append(column + " >= ?");
+        values.append(from);
+    }
+    if (to >= 0) {
+        clauses.append(column + " <= ?");
+        values.append(to);
+    }
+    return true;
+}
+
 QString containsPattern(const QString& text) {
     QString escaped = text;
     escaped.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");

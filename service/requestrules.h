@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 
 struct Call;
 
@@ -16,6 +18,11 @@ bool readPaging(const Call& call, Paging& paging);
 // "yyyy-MM-dd HH:mm", "yyyy-MM-dd" (local time) or milliseconds since 1970.
 // A bare date as an upper bound covers the whole day.
 bool readTimeBound(const QString& text, bool upper, qint64& ms);
+
+// Adds "column >= ?" and "column <= ?" for the call's start_time and end_time, where set.
+// False when either is not a time.
+bool addTimeWindow(const Call& call, const QString& column, QStringList& clauses,
+                   QVariantList& values);
 
 // A LIKE pattern that matches `text` anywhere, with the wildcards escaped ('\').
 QString containsPattern(const QString& text);
