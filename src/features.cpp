@@ -1,3 +1,7 @@
 #include "features.h"
 
-void registerFeatures() {}
+#include "home/HomeScreens.h"
+
+void registerFeatures() {
+    registerHomeScreens();
+}
