@@ -1,5 +1,7 @@
 #include "app/Options.h"
 
+#include "service/ServiceConfig.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -34,6 +36,7 @@ Options::Outcome Options::parse(const QStringList& arguments, Options& options, 
                                         QStringLiteral("Render the first frame to a PNG and exit."),
                                         QStringLiteral("FILE"));
     parser.addOptions({size, screenshot});
+    ServiceConfig::addOptions(parser);
 
     if (!parser.parse(arguments)) {
         message = parser.errorText();
@@ -62,6 +65,10 @@ Options::Outcome Options::parse(const QStringList& arguments, Options& options, 
             message = QStringLiteral("--screenshot wants a file name");
             return Outcome::Error;
         }
+    }
+    if (const QString reason = ServiceConfig::applyOptions(parser); !reason.isEmpty()) {
+        message = reason;
+        return Outcome::Error;
     }
     return Outcome::Run;
 }

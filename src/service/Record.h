@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -178,7 +179,7 @@ public:
             return;
         }
         T inner{};
-        read(value, inner);
+        readFresh(value, inner);
         out = std::move(inner);
     }
 
@@ -191,7 +192,7 @@ public:
                 continue;
             }
             T item{};
-            read(element, item);
+            readFresh(element, item);
             out.append(std::move(item));
         }
     }
@@ -226,6 +227,17 @@ public:
     }
 
 private:
+    // Reads into a value that was just default-constructed: records skip resetting it again.
+    template <class T> static void readFresh(const QJsonValue& value, T& out) {
+        if constexpr (Record<T>) {
+            if (value.isObject()) {
+                T::fields().assign(out, value.toObject());
+            }
+        } else {
+            read(value, out);
+        }
+    }
+
     static std::optional<qint64> fromDouble(double real) {
         constexpr double limit = 9.2e18;
         if (!std::isfinite(real) || std::fabs(real) >= limit) {
@@ -241,24 +253,27 @@ private:
     }
 };
 
-// One named member of record R.
+// One named member of record R; name is a string literal (it is kept, not copied).
 template <class R> class RecordField {
 public:
     template <class T>
     RecordField(const char* name, T R::*member)
-        : name_(name), read_([member](R& record, const QJsonValue& value) {
+        : name_(name), key_(QString::fromLatin1(name)),
+          read_([member](R& record, const QJsonValue& value) {
               RecordValue::read(value, record.*member);
           }),
           write_([member](const R& record) { return RecordValue::write(record.*member); }),
           reset_([member](R& record) { record.*member = T{}; }) {}
 
     QLatin1StringView name() const { return name_; }
+    const QString& key() const { return key_; }
     void read(R& record, const QJsonValue& value) const { read_(record, value); }
     QJsonValue write(const R& record) const { return write_(record); }
     void reset(R& record) const { reset_(record); }
 
 private:
     QLatin1StringView name_;
+    QString key_;
     std::function<void(R&, const QJsonValue&)> read_;
     std::function<QJsonValue(const R&)> write_;
     std::function<void(R&)> reset_;
@@ -267,7 +282,11 @@ private:
 // The field table of record R, in declaration order.
 template <class R> class RecordFields {
 public:
-    RecordFields(std::initializer_list<RecordField<R>> fields) : fields_(fields) {}
+    RecordFields(std::initializer_list<RecordField<R>> fields) : fields_(fields) {
+        for (size_t i = 0; i < fields_.size(); ++i) {
+            index_.insert(fields_[i].key(), i);
+        }
+    }
 
     const std::vector<RecordField<R>>& all() const { return fields_; }
 
@@ -282,10 +301,10 @@ public:
 
     // Key by key: members whose key is present take its value; the others stay as they are.
     void assign(R& record, const QJsonObject& object) const {
-        for (const RecordField<R>& field : fields_) {
-            const auto it = object.constFind(field.name());
-            if (it != object.constEnd()) {
-                field.read(record, it.value());
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const auto found = index_.constFind(it.key());
+            if (found != index_.constEnd()) {
+                fields_[*found].read(record, it.value());
             }
         }
     }
@@ -300,6 +319,7 @@ public:
 
 private:
     std::vector<RecordField<R>> fields_;
+    QHash<QString, size_t> index_;
 };
 
 // The one JSON <-> record mapper of the app.

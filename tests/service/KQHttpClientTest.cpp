@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <ostream>
 
 namespace {
 
@@ -55,6 +56,10 @@ struct BadReplyCase {
     ServiceError::Kind kind;
     int timeoutMs = ServiceConfig::defaultTimeoutMs;
 };
+
+void PrintTo(const BadReplyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BadReplyTest : public ServiceFixture, public ::testing::WithParamInterface<BadReplyCase> {};
 

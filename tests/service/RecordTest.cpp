@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -75,6 +76,10 @@ struct LenientCase {
     int small;
     bool flag;
 };
+
+void PrintTo(const LenientCase& c, std::ostream* out) {
+    *out << c.json;
+}
 
 } // namespace
 
