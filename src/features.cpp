@@ -1,4 +1,4 @@
-#include "features.h"
+#include "shop_features.h"
 
 #include "home/HomeScreens.h"
 

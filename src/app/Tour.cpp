@@ -3,6 +3,7 @@
 #include "app/KQSNavigtionVC.h"
 #include "app/KQSRootVC.h"
 #include "platform/PhoneWindow.h"
+#include "platform/Screen.h"
 
 namespace {
 QList<Tour::Step>& registered() {
