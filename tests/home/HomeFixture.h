@@ -13,6 +13,12 @@
 // A phone window whose root is a navigation stack around the screen under test, on a
 // scripted service.
 class HomeFixture : public ServiceFixture {
+public:
+    static PeerReply success(const QJsonObject& data) {
+        return PeerReply::json(
+            QJsonDocument(QJsonObject{{"status", "success"}, {"data", data}}).toJson());
+    }
+
 protected:
     void TearDown() override {
         window.reset();
@@ -31,10 +37,6 @@ protected:
     // Spins the event loop until done() holds or five seconds have passed.
     template <class F> static bool waitFor(F done) { return QTest::qWaitFor(done, 5000); }
 
-    static PeerReply success(const QJsonObject& data) {
-        return PeerReply::json(
-            QJsonDocument(QJsonObject{{"status", "success"}, {"data", data}}).toJson());
-    }
     static PeerReply refused(const QByteArray& message) {
         return PeerReply::json(R"({"status":"error","message":")" + message + "\"}");
     }
