@@ -11,6 +11,8 @@ void colour(QLabel* label, const QColor& color) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, color);
     label->setPalette(p);
+    // Inside a button a label would take the button's text role.
+    label->setForegroundRole(QPalette::WindowText);
 }
 
 QLabel* centredLabel(QWidget* parent, int points, const QColor& color) {

@@ -17,6 +17,8 @@ QLabel* label(QWidget* parent, const QString& objectName, int points, const QCol
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, color);
     l->setPalette(p);
+    // Inside a button a label would take the button's text role.
+    l->setForegroundRole(QPalette::WindowText);
     return l;
 }
 

@@ -14,6 +14,8 @@ QLabel* label(QWidget* parent, const QString& name, int points, const QColor& co
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, color);
     l->setPalette(p);
+    // Inside a button a label would take the button's text role.
+    l->setForegroundRole(QPalette::WindowText);
     return l;
 }
 
@@ -37,9 +39,10 @@ KQSMessagerCell::KQSMessagerCell(QWidget* parent)
     numMessagerLabel->setAlignment(Qt::AlignCenter);
     numMessagerLabel->setText(QStringLiteral("1"));
     numMessagerLabel->setAccessibleName(QStringLiteral("未读"));
-    numMessagerLabel->setStyleSheet(QStringLiteral("background-color: %1; border-radius: %2px;")
-                                        .arg(Style::rgbText(kMarkRed))
-                                        .arg(kMarkSize / 2));
+    numMessagerLabel->setStyleSheet(
+        QStringLiteral("color: white; background-color: %1; border-radius: %2px;")
+            .arg(Style::rgbText(kMarkRed))
+            .arg(kMarkSize / 2));
     lineView->setObjectName(QStringLiteral("lineView"));
     lineView->setAutoFillBackground(true);
     QPalette p = lineView->palette();

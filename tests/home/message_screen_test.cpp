@@ -91,6 +91,8 @@ TEST_F(MessageScreenTest, RowsShowTheMessageTheUnreadMarkAndTheSeparator) {
     EXPECT_EQ(unread->titleLabel->text(), "订单提醒");
     EXPECT_EQ(unread->deTitleLabel->text(), "订单 1 已付款");
     EXPECT_EQ(unread->timerLabel->text(), "2016-05-18 09:12:12");
+    EXPECT_EQ(unread->timerLabel->palette().color(unread->timerLabel->foregroundRole()),
+              QColor(156, 162, 162));
     EXPECT_FALSE(unread->numMessagerLabel->isHidden());
     EXPECT_EQ(unread->numMessagerLabel->text(), "1");
     EXPECT_EQ(unread->numMessagerLabel->geometry(), QRect(375 - 15 - 18, 38, 18, 18));

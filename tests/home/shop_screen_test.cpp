@@ -125,6 +125,14 @@ TEST_F(ShopScreenTest, FiguresAndGridFollowTheLayout) {
     EXPECT_EQ(shop->managerView()->button(0)->geometry(), QRect(0, 0, 187, 75));
     EXPECT_EQ(shop->managerView()->button(5)->geometry(), QRect(188, 151, 187, 75));
     EXPECT_EQ(shop->contentScrollView()->widget()->height(), 501 + 64 + 49 + 12);
+    const QColor orange(255, 128, 26);
+    // What a label draws with: inside a button it would otherwise take the button's text role.
+    EXPECT_EQ(shop->dataView()->tile(0)->countL->palette().color(
+                  shop->dataView()->tile(0)->countL->foregroundRole()),
+              orange);
+    EXPECT_EQ(shop->dataView()->tile(0)->titleL->palette().color(QPalette::WindowText), orange);
+    EXPECT_EQ(shop->dataView()->tile(1)->titleL->palette().color(QPalette::WindowText),
+              QColor(156, 162, 162));
     EXPECT_EQ(shop->managerView()->button(4)->titleL->text(), "数据统计");
     EXPECT_EQ(shop->managerView()->button(4)->property("tag").toInt(), 204);
 }
