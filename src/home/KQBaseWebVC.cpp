@@ -187,9 +187,12 @@ void KQBaseWebVC::closeScreen() {
     if (!webView_) {
         return;
     }
+    // No blank page is loaded first, and a page that never loaded is not touched: either would
+    // build the page's renderer while the window around it may be going away.
     disconnect(webView_->page(), nullptr, this, nullptr);
-    webView_->setHtml(QString());
-    webView_->stop();
+    if (loadCount_ > 0) {
+        webView_->stop();
+    }
     delete webView_;
     webView_ = nullptr;
     QWebEngineProfile* profile = webProfile();

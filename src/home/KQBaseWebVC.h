@@ -55,6 +55,8 @@ public:
     QWebEngineView* webView();
     KQWebProgressView* progressView();
     quint64 loadCount() const { return loadCount_; }
+    // Page loads under way: the bar creeps towards 95 % while there are any and resets after.
+    void setLoadCount(quint64 count);
 
     // Pops the screen: the back slot steps back through the page history first.
     void back() override;
@@ -65,7 +67,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void setLoadCount(quint64 count);
     void loadingChanged(const QWebEngineLoadingInfo& info);
     void closeScreen();
     void layoutWebViews();

@@ -96,6 +96,29 @@ TEST(WebAddress, AddressesAreEscapedAndGetASchemeWhenTheyLackOne) {
     }
 }
 
+TEST_F(WebScreenTest, ProgressCreepsTowardsNinetyFivePercentWhileLoadsRun) {
+    auto* web = new KQBaseWebVC;
+    open(web);
+    KQWebProgressView* bar = web->progressView();
+    struct Step {
+        quint64 count;
+        double progress;
+    };
+    const Step steps[] = {{1, 0.5},
+                          {2, 0.5 + 0.5 / 3},
+                          {1, 2.0 / 3 + (1.0 / 3) / 2},
+                          {1, 0.8333333333 + 0.1666666667 / 2},
+                          {1, 0.95},
+                          {9, 0.95},
+                          {0, 0.0}};
+    for (const Step& s : steps) {
+        web->setLoadCount(s.count);
+        EXPECT_NEAR(bar->targetProgress(), s.progress, 1e-6) << s.count;
+        EXPECT_EQ(bar->isHidden(), s.count == 0);
+    }
+    EXPECT_EQ(bar->progress(), 0.0) << "the reset is not animated";
+}
+
 TEST_F(WebScreenTest, PageSeesTheScriptObjectAndNothingToCallOnIt) {
     KQBaseWebVC* web = openWeb("a.html");
     ASSERT_TRUE(idleOn(web, "A"));
