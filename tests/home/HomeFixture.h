@@ -34,8 +34,10 @@ protected:
         return screen;
     }
 
-    // Spins the event loop until done() holds or five seconds have passed.
-    template <class F> static bool waitFor(F done) { return QTest::qWaitFor(done, 5000); }
+    // Spins the event loop until done() holds or the time is up.
+    template <class F> static bool waitFor(F done, int timeoutMs = 5000) {
+        return QTest::qWaitFor(done, timeoutMs);
+    }
 
     static PeerReply refused(const QByteArray& message) {
         return PeerReply::json(R"({"status":"error","message":")" + message + "\"}");

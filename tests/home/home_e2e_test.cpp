@@ -144,7 +144,7 @@ TEST_F(HomeE2E, ShopPreviewLoadsTheStorefrontPageOfTheShop) {
     EXPECT_TRUE(
         web->urlStr().endsWith("store/index.html?shopId=" + KQAccountTool::account()->shop_id));
     ASSERT_TRUE(
-        waitUntil([&] { return web->loadCount() == 0 && web->webView()->title() == name; }));
+        waitUntil([&] { return web->loadCount() == 0 && web->webView()->title() == name; }, 30000));
 }
 
 } // namespace

@@ -33,6 +33,8 @@ private:
     QtMessageHandler previous_;
 };
 
+constexpr int kPageTimeoutMs = 30000;
+
 PeerReply html(const QByteArray& body) {
     PeerReply reply;
     reply.contentType = "text/html; charset=utf-8";
@@ -62,7 +64,9 @@ protected:
         return web;
     }
     static bool idleOn(KQBaseWebVC* web, const QString& title) {
-        return waitFor([&] { return web->loadCount() == 0 && web->webView()->title() == title; });
+        // The web engine's first page in a process takes seconds to start, more with sanitizers.
+        return waitFor([&] { return web->loadCount() == 0 && web->webView()->title() == title; },
+                       kPageTimeoutMs);
     }
     static QString evaluate(KQBaseWebVC* web, const QString& script) {
         QString result;
@@ -71,7 +75,7 @@ protected:
             result = value.toString();
             done = true;
         });
-        EXPECT_TRUE(waitFor([&] { return done; }));
+        EXPECT_TRUE(waitFor([&] { return done; }, kPageTimeoutMs));
         return result;
     }
 };
@@ -137,7 +141,7 @@ TEST_F(WebScreenTest, ScriptErrorsAreLoggedAndThePageKeepsRunning) {
     LogCapture log;
     KQBaseWebVC* web = openWeb("calls.html");
     ASSERT_TRUE(idleOn(web, "C"));
-    ASSERT_TRUE(waitFor([&] { return !web->lastException().isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !web->lastException().isEmpty(); }, kPageTimeoutMs));
     EXPECT_TRUE(web->lastException().contains("goodsDetail"));
     EXPECT_TRUE(LogCapture::contains("异常信息："));
     EXPECT_EQ(evaluate(web, "1 + 1"), "2");
@@ -178,7 +182,7 @@ TEST_F(WebScreenTest, RefreshFromTheMenuReloadsTheShownPage) {
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->entries(), QStringList{"刷新"});
     QTest::mouseClick(menu->entryButton(0), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return peer.count("/a.html") == loads + 1; }));
+    ASSERT_TRUE(waitFor([&] { return peer.count("/a.html") == loads + 1; }, kPageTimeoutMs));
     ASSERT_TRUE(idleOn(web, "A"));
 }
 
@@ -192,8 +196,8 @@ TEST_F(WebScreenTest, FailedLoadIsLoggedAndClosingEmptiesTheCache) {
     KQBaseWebVC* web = openWeb("a.html");
     ASSERT_TRUE(idleOn(web, "A"));
     web->setUrlStr(QString("http://127.0.0.1:%1/gone.html").arg(port));
-    ASSERT_TRUE(waitFor([&] { return LogCapture::contains("加载失败!!!!"); }));
-    ASSERT_TRUE(waitFor([&] { return web->loadCount() == 0; }));
+    ASSERT_TRUE(waitFor([&] { return LogCapture::contains("加载失败!!!!"); }, kPageTimeoutMs));
+    ASSERT_TRUE(waitFor([&] { return web->loadCount() == 0; }, kPageTimeoutMs));
     EXPECT_TRUE(web->progressView()->isHidden());
 
     QTest::mouseClick(web->naviBar()->left1, Qt::LeftButton);
