@@ -1,3 +1,7 @@
+#include "home/HomeScreens.h"
+
 // Every subsystem registers its screens (first screens of the tabs by class name) and its tour
 // steps here, one call each.
-void registerFeatures() {}
+void registerFeatures() {
+    registerHomeScreens();
+}
