@@ -1,3 +1,6 @@
-#include "features.h"
+#include "orders/OrderScreens.h"
+#include "shop_features.h"
 
-void registerFeatures() {}
+void registerFeatures() {
+    registerOrderScreens();
+}

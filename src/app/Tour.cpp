@@ -2,6 +2,7 @@
 
 #include "app/KQSNavigtionVC.h"
 #include "app/KQSRootVC.h"
+#include "platform/Screen.h"
 #include "platform/PhoneWindow.h"
 
 namespace {
