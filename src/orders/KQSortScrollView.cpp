@@ -67,6 +67,10 @@ void KQSortScrollView::build(const QStringList& titles, int index) {
     }
     setWidget(content);
     select(index);
+    if (selected_ >= 0) {
+        // A strip opened on one of its last tabs shows that tab.
+        ensureWidgetVisible(btnArr_[selected_], 0, 0);
+    }
 }
 
 void KQSortScrollView::select(int index) {
