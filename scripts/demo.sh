@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and opens the app.
+# Installs what is missing, builds, and runs the app on the demo shop service.
+# With a display the app opens; without one it tours every screen offscreen and says where the
+# pictures are. Extra arguments go to shopowner (for example --demo-reset).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -8,9 +10,9 @@ bash "$root/scripts/build.sh"
 
 app="$root/build/src/shopowner"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec "$app" "$@"
+  exec "$app" --demo "$@"
 fi
-# No display: render the first frame offscreen so there is something to look at.
-mkdir -p "$root/out"
-QT_QPA_PLATFORM=offscreen "$app" --screenshot "$root/out/first-frame.png" "$@"
-echo "No display found; the first frame is in $root/out/first-frame.png"
+tour="$root/out/tour"
+rm -rf "$tour"
+QT_QPA_PLATFORM=offscreen "$app" --demo --tour "$tour" "$@"
+echo "No display found: the pictures of every screen are in $tour"

@@ -1,6 +1,7 @@
 #include "orders/OrderScreens.h"
-#include "shop_features.h"
 
+// Every subsystem registers its screens (first screens of the tabs by class name) and its tour
+// steps here, one call each.
 void registerFeatures() {
     registerOrderScreens();
 }

@@ -1,8 +1,15 @@
+#include "app/AppDelegate.h"
+#include "app/DemoService.h"
 #include "app/Options.h"
+#include "app/TourRunner.h"
 #include "platform/PhoneWindow.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
+
+// features.cpp
+void registerFeatures();
 
 namespace {
 // Saves the first painted frame and ends the program, with status 1 if the file failed.
@@ -18,6 +25,15 @@ void saveFirstFrameAndQuit(PhoneWindow& window, const QString& file) {
             QCoreApplication::exit(saved ? 0 : 1);
         },
         Qt::QueuedConnection);
+}
+
+// Runs the tour once the window is up; the program ends with it.
+void runTour(TourRunner& tour) {
+    QObject::connect(&tour, &TourRunner::finished, &tour, [](bool ok, const QString& message) {
+        std::fprintf(ok ? stdout : stderr, "shopowner: tour: %s\n", qPrintable(message));
+        QCoreApplication::exit(ok ? 0 : 1);
+    });
+    QMetaObject::invokeMethod(&tour, &TourRunner::start, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -38,7 +54,29 @@ int main(int argc, char** argv) {
         break;
     }
 
+    std::unique_ptr<DemoService> demo;
+    if (options.demo) {
+        demo = std::make_unique<DemoService>();
+        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset); !reason.isEmpty()) {
+            std::fprintf(stderr, "shopowner: %s\n", qPrintable(reason));
+            return 1;
+        }
+        std::printf("shopowner: demo shop at %s (sign in with %s / %s)\n",
+                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile,
+                    TourRunner::kDemoPassword);
+        std::fflush(stdout);
+    }
+
+    registerFeatures();
     PhoneWindow window(options.windowSize);
+    AppDelegate delegate(&window);
+    std::unique_ptr<TourRunner> tour;
+    if (!options.tourFolder.isEmpty()) {
+        tour = std::make_unique<TourRunner>(&window, options.tourFolder);
+        runTour(*tour);
+    } else {
+        delegate.didFinishLaunching();
+    }
     if (!options.screenshotFile.isEmpty()) {
         saveFirstFrameAndQuit(window, options.screenshotFile);
     }

@@ -74,6 +74,9 @@ bool KQSLoginVC::saveLoginAccountWithshopid(const QString& shopId, const QString
 
 KQSLoginVC::KQSLoginVC() {
     setObjectName(QStringLiteral("loginVC"));
+    // The screen itself holds the focus until the owner touches a field, so that the keyboard
+    // does not rise on its own when the window opens.
+    setFocusPolicy(Qt::ClickFocus);
     buildViews();
 }
 
@@ -181,6 +184,7 @@ void KQSLoginVC::viewDidLoad() {
 
 void KQSLoginVC::viewWillAppear() {
     KQSBaesVC::viewWillAppear();
+    setFocus(Qt::OtherFocusReason);
     keyboardTop_ = Keyboard::instance()->frame().top();
     keyboardConnection_ =
         connect(Keyboard::instance(), &Keyboard::willChangeFrame, this, &KQSLoginVC::keyBoarEvent);
@@ -213,8 +217,8 @@ void KQSLoginVC::mousePressEvent(QMouseEvent* event) {
 }
 
 void KQSLoginVC::endEditing() {
-    if (QWidget* focused = focusWidget()) {
-        focused->clearFocus();
+    if (userIdField->hasFocus() || passwordField->hasFocus()) {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -35,7 +35,16 @@ Options::Outcome Options::parse(const QStringList& arguments, Options& options, 
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the first frame to a PNG and exit."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({size, screenshot});
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Run on the demo shop service, started for this run."));
+    const QCommandLineOption demoReset(
+        QStringLiteral("demo-reset"), QStringLiteral("With --demo: start from a fresh demo shop."));
+    const QCommandLineOption tour(QStringLiteral("tour"),
+                                  QStringLiteral("With --demo: sign in as the demo owner, save "
+                                                 "a PNG of every screen into DIR and exit."),
+                                  QStringLiteral("DIR"));
+    parser.addOptions({size, screenshot, demo, demoReset, tour});
     ServiceConfig::addOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -65,6 +74,17 @@ Options::Outcome Options::parse(const QStringList& arguments, Options& options, 
             message = QStringLiteral("--screenshot wants a file name");
             return Outcome::Error;
         }
+    }
+    options.demo = parser.isSet(demo);
+    options.demoReset = parser.isSet(demoReset);
+    options.tourFolder = parser.value(tour);
+    if ((options.demoReset || parser.isSet(tour)) && !options.demo) {
+        message = QStringLiteral("--demo-reset and --tour go with --demo");
+        return Outcome::Error;
+    }
+    if (parser.isSet(tour) && options.tourFolder.isEmpty()) {
+        message = QStringLiteral("--tour wants a folder");
+        return Outcome::Error;
     }
     if (const QString reason = ServiceConfig::applyOptions(parser); !reason.isEmpty()) {
         message = reason;

@@ -2,8 +2,8 @@
 
 #include "app/KQSNavigtionVC.h"
 #include "app/KQSRootVC.h"
-#include "platform/Screen.h"
 #include "platform/PhoneWindow.h"
+#include "platform/Screen.h"
 
 namespace {
 QList<Tour::Step>& registered() {

@@ -60,6 +60,8 @@ QWidget* makeView(Toast::Kind kind, const QString& text, PhoneWindow* window) {
         layout->addWidget(icon);
     }
     auto* label = new QLabel(text, view);
+    // Service messages are shown as they stand, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(QStringLiteral("toastText"));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);

@@ -4,10 +4,19 @@
 
 #include <QNetworkReply>
 
+namespace {
+int openRequests = 0;
+} // namespace
+
+int KQRequest::openCount() {
+    return openRequests;
+}
+
 KQRequest::KQRequest(QObject* parent, QNetworkReply* reply, bool showsOverlay,
                      Completion completion)
     : QObject(parent), reply_(reply), showsOverlay_(showsOverlay),
       completion_(std::move(completion)) {
+    ++openRequests;
     if (showsOverlay_) {
         ActivityOverlay::show();
     }
@@ -56,6 +65,7 @@ void KQRequest::end() {
         return;
     }
     finished_ = true;
+    --openRequests;
     if (showsOverlay_) {
         ActivityOverlay::hide();
     }

@@ -25,6 +25,8 @@ public:
     // Gives the request up: no callback runs, the overlay it showed is hidden, finished() follows.
     void abort();
     bool isFinished() const { return finished_; }
+    // Requests started and not yet finished, across the process.
+    static int openCount();
 
     // What the request layer runs on the finished network reply (nullptr when nothing was sent).
     using Completion = std::function<void(QNetworkReply*)>;

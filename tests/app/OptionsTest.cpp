@@ -56,3 +56,51 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"Unknown", {"--colour", "red"}, Options::Outcome::Error, {}, {}},
         OptionsCase{"Stray", {"extra"}, Options::Outcome::Error, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+struct DemoCase {
+    const char* name;
+    QStringList arguments;
+    Options::Outcome outcome;
+    bool demo;
+    bool reset;
+    QString tour;
+};
+
+void PrintTo(const DemoCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DemoOptionsTest : public ::testing::TestWithParam<DemoCase> {};
+} // namespace
+
+TEST_P(DemoOptionsTest, DemoFlagsGoTogether) {
+    const DemoCase& c = GetParam();
+    Options options;
+    QString message;
+    EXPECT_EQ(Options::parse(QStringList{"shopowner"} + c.arguments, options, message), c.outcome)
+        << message.toStdString();
+    if (c.outcome == Options::Outcome::Run) {
+        EXPECT_EQ(options.demo, c.demo);
+        EXPECT_EQ(options.demoReset, c.reset);
+        EXPECT_EQ(options.tourFolder, c.tour);
+    } else {
+        EXPECT_FALSE(message.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, DemoOptionsTest,
+    ::testing::Values(
+        DemoCase{"Demo", {"--demo"}, Options::Outcome::Run, true, false, {}},
+        DemoCase{"Reset", {"--demo", "--demo-reset"}, Options::Outcome::Run, true, true, {}},
+        DemoCase{"Tour",
+                 {"--demo", "--tour", "out/tour"},
+                 Options::Outcome::Run,
+                 true,
+                 false,
+                 "out/tour"},
+        DemoCase{"TourWithoutDemo", {"--tour", "out"}, Options::Outcome::Error, false, false, {}},
+        DemoCase{"ResetWithoutDemo", {"--demo-reset"}, Options::Outcome::Error, false, false, {}},
+        DemoCase{"EmptyTour", {"--demo", "--tour", ""}, Options::Outcome::Error, false, false, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
