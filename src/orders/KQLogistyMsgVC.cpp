@@ -23,10 +23,11 @@ const QColor kOtherGrey(163, 163, 163);
 
 // A section title of the header card: its picture and its words.
 void addCardTitle(QWidget* card, const QString& image, const QString& text, int top) {
+    OrderWidgets::label(card, QString(), 15, Qt::black, text)->setGeometry(22, top, 300, 44);
     auto* icon = new QLabel(card);
+    icon->setStyleSheet(QStringLiteral("background: transparent;"));
     icon->setPixmap(Assets::image(image, QSize(18, 18)));
     icon->setGeometry(14, top + 13, 18, 18);
-    OrderWidgets::label(card, QString(), 15, Qt::black, text)->setGeometry(22, top, 300, 44);
 }
 
 } // namespace
@@ -116,8 +117,7 @@ void KQLogistyMsgVC::createTabelView() {
 QWidget* KQLogistyMsgVC::createHeaderView() {
     auto* card = OrderWidgets::block(nullptr, Qt::white, QStringLiteral("logisticsHeader"));
     const int w = tableView_->viewport()->width();
-    addCardTitle(card, QStringLiteral("iconfont-wodedingdan@2x"), QStringLiteral("    订单内容"),
-                 0);
+    addCardTitle(card, QStringLiteral("iconfont-wodedingdan"), QStringLiteral("    订单内容"), 0);
     OrderWidgets::block(card, Style::hairline())->setGeometry(0, 44, w, 1);
     OrderWidgets::label(card, QString(), 14, Style::darkText(), QStringLiteral("物流公司:"))
         ->setGeometry(14, 50, 70, 24);
@@ -133,7 +133,7 @@ QWidget* KQLogistyMsgVC::createHeaderView() {
         QStringLiteral("color: %1;").arg(Style::rgbText(Style::darkText())));
     expressLabel->setGeometry(86, 80, w - 100, 24);
     OrderWidgets::block(card, Style::hairline())->setGeometry(0, 114, w, 1);
-    addCardTitle(card, QStringLiteral("orderwuLiu@2x"), QStringLiteral("    快递跟踪"), 118);
+    addCardTitle(card, QStringLiteral("orderwuLiu"), QStringLiteral("    快递跟踪"), 118);
     return card;
 }
 
