@@ -73,7 +73,6 @@ void KQChooseWaybillVC::refresh() {
     ++generation_;
     page_ = 0;
     size_ = kPageSize;
-    start_ = 0;
     dataArray_.clear();
     tableView_->reloadData();
     request();

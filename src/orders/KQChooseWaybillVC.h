@@ -66,6 +66,5 @@ private:
     QList<KQSExpressModel> dataArray_;
     qint64 page_ = 0;
     qint64 size_ = kPageSize;
-    qint64 start_ = 0;
     quint64 generation_ = 0;
 };

@@ -102,7 +102,6 @@ void KQOrderTableView::refresh() {
     ++generation_;
     page_ = 0;
     size_ = kPageSize;
-    start_ = 0;
     modelArray_.clear();
     tableView_->reloadData();
     getOrderListData(status_);

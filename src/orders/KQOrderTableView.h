@@ -69,7 +69,6 @@ private:
     QString status_;
     qint64 page_ = 0;
     qint64 size_ = kPageSize;
-    qint64 start_ = 0;
     // Raised by every refresh, so that a page asked for before it is not appended after it.
     quint64 generation_ = 0;
 };
