@@ -1,0 +1,84 @@
+#include "orders/KQSOrderVC.h"
+
+#include "app/KQSNavigtionVC.h"
+#include "app/RCNavigationbar.h"
+#include "orders/KQDetailOrderVC.h"
+#include "orders/KQLogistyMsgVC.h"
+#include "orders/KQSendGoodsVC.h"
+#include "orders/KQSortScrollView.h"
+#include "orders/OrderStatus.h"
+#include "platform/PopoverMenu.h"
+
+#include <QPushButton>
+
+namespace {
+constexpr int kMargin = 12;
+}
+
+KQSOrderVC::KQSOrderVC(qint64 page, QWidget* parent) : KQSBaesVC(parent), page_(page) {
+    setObjectName(QStringLiteral("KQSOrderVC"));
+}
+
+void KQSOrderVC::viewDidLoad() {
+    KQSBaesVC::viewDidLoad();
+    const int initial = page_ >= 0 && page_ < OrderStatus::tabTitles().size() ? int(page_) : 0;
+    sortView_ = KQSortScrollView::sortScrollViewWithArr(OrderStatus::tabTitles(), initial, this);
+    sortView_->sortArray = OrderStatus::tabFilters();
+    contentView_ = new KQOrderTableView(this);
+    sortView_->sortBtnBlock = [this](const QString& filter) { contentView_->setStatus(filter); };
+    contentView_->setStatus(OrderStatus::filterForTab(initial));
+    contentView_->delegate = this;
+    sortView_->show();
+    contentView_->show();
+    resizeEvent(nullptr);
+}
+
+void KQSOrderVC::viewWillAppear() {
+    RCNavigationbar* bar = setUpNaviBar(QStringLiteral("我的订单"));
+    // The order search and the comment list are not part of this app yet.
+    RCNavigationbar::setImageAction(bar->right1, QStringLiteral("Goods_search"),
+                                    QStringLiteral("搜索订单"), [] {});
+    RCNavigationbar::setImageAction(bar->right0, QStringLiteral("GoodsManager_gengduo"),
+                                    QStringLiteral("更多"), [this] { showMoreMenu(); });
+}
+
+void KQSOrderVC::showMoreMenu() {
+    if (RCNavigationbar* bar = naviBar()) {
+        PopoverMenu::showFrom(bar->right0, {QStringLiteral("评论管理")},
+                              [](int, const QString&) {});
+    }
+}
+
+void KQSOrderVC::resizeEvent(QResizeEvent* event) {
+    if (event) {
+        KQSBaesVC::resizeEvent(event);
+    }
+    if (!sortView_) {
+        return;
+    }
+    sortView_->setGeometry(0, kNaviBarHeight, width(), KQSortScrollView::kHeight);
+    const int listTop = kNaviBarHeight + KQSortScrollView::kHeight + kMargin;
+    contentView_->setGeometry(kMargin, listTop, width() - 2 * kMargin,
+                              height() - listTop - kMargin);
+}
+
+void KQSOrderVC::push(Screen* screen) {
+    if (KQSNavigtionVC* navigation = navigationController()) {
+        navigation->pushViewController(screen, true);
+    } else {
+        delete screen;
+    }
+}
+
+void KQSOrderVC::orderCellClick(TableView*, IndexPath, const QString& orderId) {
+    push(new KQDetailOrderVC(orderId));
+}
+
+void KQSOrderVC::footerSendGoodClick(const QString& orderId,
+                                     const KQOrderBuyerAddressModel& address) {
+    push(new KQSendGoodsVC(orderId, address));
+}
+
+void KQSOrderVC::footerCheckLogisticsClick(const QString& orderId) {
+    push(new KQLogistyMsgVC(orderId));
+}

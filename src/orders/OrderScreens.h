@@ -1,0 +1,4 @@
+#pragma once
+
+// Adds the order screens to the demo tour.
+void registerOrderScreens();

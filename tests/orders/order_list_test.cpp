@@ -1,0 +1,222 @@
+#include "OrderFixture.h"
+#include "app/RCNavigationbar.h"
+#include "orders/KQDetailOrderVC.h"
+#include "orders/KQLogistyMsgVC.h"
+#include "orders/KQSActivistCell.h"
+#include "orders/KQSOrderVC.h"
+#include "orders/KQSendGoodsVC.h"
+#include "orders/KQSortScrollView.h"
+#include "orders/OrderNotifications.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PopoverMenu.h"
+#include "platform/RefreshControl.h"
+#include "ui/KQBaseTableView.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+class OrderListTest : public OrderScreenFixture {
+protected:
+    KQSOrderVC* open(int page) {
+        list = push(new KQSOrderVC(page));
+        return list;
+    }
+    KQBaseTableView* table() const { return list->contentView()->tableView(); }
+    QLabel* headerLabel(int section, const char* name) const {
+        return table()->headerView(section)->findChild<QLabel*>(name);
+    }
+    QWidget* footer(int section) const { return table()->footerView(section); }
+    // Scrolls the row into view first: only rows on screen exist.
+    KQSActivistCell* cell(int section, int row) const {
+        const QRect rect = table()->rectForRow({section, row});
+        table()->setContentOffset(qBound(table()->minimumContentOffset(), rect.top() - 60,
+                                         table()->maximumContentOffset()));
+        QCoreApplication::processEvents();
+        auto* found = static_cast<KQSActivistCell*>(table()->cellForRow({section, row}));
+        EXPECT_NE(found, nullptr);
+        return found;
+    }
+    bool refreshing() const { return table()->refreshHeader()->isRefreshing(); }
+
+    KQSOrderVC* list = nullptr;
+};
+
+TEST_F(OrderListTest, OpensOnItsTabAndAsksForTheFirstPageOfThatFilter) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({})));
+    open(2);
+    settle(1);
+    EXPECT_EQ(list->sortView()->selectedIndex(), 2);
+    const PeerRequest sent = last();
+    EXPECT_EQ(sent.field("status"), "waitSend");
+    EXPECT_EQ(sent.field("start"), "0");
+    EXPECT_EQ(sent.field("size"), "10");
+    // A list request never carries a search filter.
+    for (const char* field :
+         {"order_id", "item_name", "name", "telephone", "order_start_time", "payment_end_time"}) {
+        EXPECT_TRUE(sent.hasField(field)) << field;
+        EXPECT_EQ(sent.field(field), "") << field;
+    }
+    QTest::qWait(100);
+    EXPECT_EQ(peer.count("/order/list.do"), 1)
+        << "setting the first filter sends no second request";
+    EXPECT_TRUE(table()->nullView()->isVisible()) << "an empty list shows the empty-state view";
+}
+
+TEST_F(OrderListTest, SectionsShowSourceStatusItemsAndTheirFooterAction) {
+    QJsonObject anonymous = Payload::order("3", "mystery", 0);
+    anonymous.insert("source", "");
+    peer.reply("/order/list.do", PeerReply::json(Payload::page(
+                                     {Payload::order("1", "payment-done", 3, 0),
+                                      Payload::order("2", "deliver", 1, 0.01), anonymous})));
+    open(0);
+    settle(1);
+    EXPECT_EQ(peer.requests().first().field("status"), "");
+    ASSERT_EQ(table()->numberOfSections(), 3);
+    EXPECT_EQ(table()->numberOfRows(0), 3);
+    EXPECT_EQ(table()->numberOfRows(2), 0);
+    EXPECT_FALSE(table()->nullView()->isVisible());
+
+    EXPECT_EQ(headerLabel(0, "sourceLabel")->text(), "订单来源: Facebook");
+    EXPECT_EQ(headerLabel(0, "statusLabel")->text(), "已付款");
+    EXPECT_EQ(cell(0, 0)->priceLabel->text(), "US$12.50(包邮)");
+    EXPECT_EQ(cell(0, 0)->inventoryLabel->text(), "商品规格: 红,XL");
+    EXPECT_EQ(cell(0, 0)->salesLabel->text(), "商品数量: 1");
+    shoot("orders-list");
+    EXPECT_NE(footer(0)->findChild<QPushButton*>("sendGoodBtn"), nullptr);
+    EXPECT_EQ(footer(0)->findChild<QLabel*>("allPriceLabel")->text(), "合计(含运费): US$42.00");
+    EXPECT_EQ(cell(1, 0)->priceLabel->text(), "US$12.50");
+    EXPECT_NE(footer(1)->findChild<QPushButton*>("checkLogisticsBtn"), nullptr);
+    EXPECT_EQ(footer(1)->findChild<QPushButton*>("sendGoodBtn"), nullptr);
+
+    table()->setContentOffset(table()->maximumContentOffset());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(headerLabel(2, "sourceLabel")->text(), "订单来源: 集铺");
+    EXPECT_EQ(headerLabel(2, "statusLabel")->text(), "");
+    EXPECT_TRUE(footer(2)->findChildren<QPushButton*>().isEmpty());
+}
+
+TEST_F(OrderListTest, PagingAddsPagesAndAPullDownStartsAgainFromTheFirst) {
+    int served = 0;
+    peer.setHandler([&served](const PeerRequest& request) {
+        const QString id = QStringLiteral("%1-%2").arg(request.field("start")).arg(++served);
+        return PeerReply::json(Payload::page({Payload::order(id, "payment")}));
+    });
+    open(1);
+    settle(1);
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(2);
+    EXPECT_EQ(last().field("start"), "10");
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(3);
+    EXPECT_EQ(last().field("start"), "20");
+    EXPECT_EQ(last().field("status"), "waitPay");
+    EXPECT_EQ(list->contentView()->modelArray().size(), 3);
+    table()->refreshHeader()->beginRefreshing();
+    settle(4);
+    EXPECT_EQ(last().field("start"), "0");
+    ASSERT_EQ(list->contentView()->modelArray().size(), 1);
+    EXPECT_EQ(list->contentView()->modelArray().first().order_id, "0-4");
+}
+
+TEST_F(OrderListTest, TouchingTheSelectedTabAgainRefreshesFromTheFirstPage) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "closed")})));
+    open(6);
+    settle(1);
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(2);
+    QTest::mouseClick(list->sortView()->btnArr().at(6), Qt::LeftButton);
+    settle(3);
+    EXPECT_EQ(last().field("start"), "0");
+    EXPECT_EQ(last().field("status"), "close");
+    QTest::mouseClick(list->sortView()->btnArr().at(3), Qt::LeftButton);
+    settle(4);
+    EXPECT_EQ(last().field("status"), "waitConfirm");
+    EXPECT_EQ(list->sortView()->selectedIndex(), 3);
+}
+
+TEST_F(OrderListTest, AFailureEnvelopeStopsTheIndicatorSoTheNextPullWorks) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::failure("服务繁忙")));
+    open(0);
+    settle(1);
+    EXPECT_TRUE(Toast::visibleTexts().contains("服务繁忙"));
+    EXPECT_FALSE(refreshing());
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("9", "payment")})));
+    table()->refreshHeader()->beginRefreshing();
+    settle(2);
+    EXPECT_EQ(table()->numberOfSections(), 1);
+}
+
+TEST_F(OrderListTest, ATransportFailureStopsTheIndicatorAndKeepsTheRows) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment")})));
+    open(0);
+    settle(1);
+    PeerReply down;
+    down.status = 503;
+    peer.reply("/order/list.do", down);
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(2);
+    EXPECT_FALSE(table()->loadMoreFooter()->isRefreshing());
+    EXPECT_EQ(table()->numberOfSections(), 1);
+    EXPECT_EQ(list->contentView()->page(), 1) << "the next pull-up asks for the page after it";
+}
+
+TEST_F(OrderListTest, ClosingOrShippingElsewhereReloadsTheList) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment")})));
+    open(2);
+    settle(1);
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(2);
+    push(new KQSBaesVC);
+    NotificationCenter::post(OrderNotifications::sendGoods());
+    settle(3);
+    EXPECT_EQ(last().field("start"), "0");
+    EXPECT_EQ(last().field("status"), "waitSend");
+}
+
+TEST_F(OrderListTest, FooterActionsAndRowsOpenTheirScreens) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment-done"),
+                                                                Payload::order("2", "deliver")})));
+    peer.reply("/order/get.do", PeerReply::json(Payload::envelope(Payload::order("1", "payment"))));
+    peer.reply("/waybill/get.do", PeerReply::json(Payload::envelope(QJsonArray{})));
+    open(0);
+    settle(1);
+    cell(0, 0);
+    QTest::mouseClick(footer(0)->findChild<QPushButton*>("sendGoodBtn"), Qt::LeftButton);
+    navigation->finishTransition();
+    auto* ship = qobject_cast<KQSendGoodsVC*>(top());
+    ASSERT_NE(ship, nullptr);
+    EXPECT_EQ(ship->order_id(), "1");
+    EXPECT_EQ(ship->addressM().name, "Alice");
+    pop();
+
+    cell(1, 0);
+    QTest::mouseClick(footer(1)->findChild<QPushButton*>("checkLogisticsBtn"), Qt::LeftButton);
+    navigation->finishTransition();
+    auto* tracking = qobject_cast<KQLogistyMsgVC*>(top());
+    ASSERT_NE(tracking, nullptr);
+    EXPECT_EQ(tracking->order_id(), "2");
+    settle(2);
+    pop();
+
+    QTest::mouseClick(cell(1, 0), Qt::LeftButton, {}, QPoint(100, 30));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return qobject_cast<KQDetailOrderVC*>(top()) != nullptr; }));
+    navigation->finishTransition();
+    auto* detail = qobject_cast<KQDetailOrderVC*>(top());
+    ASSERT_NE(detail, nullptr);
+    EXPECT_EQ(detail->orderID(), "2");
+}
+
+TEST_F(OrderListTest, TheMoreMenuOffersCommentManagement) {
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({})));
+    open(0);
+    settle(1);
+    QTest::mouseClick(list->naviBar()->right0, Qt::LeftButton);
+    auto* menu = window->findChild<PopoverMenu*>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->entries(), QStringList{"评论管理"});
+    EXPECT_EQ(list->naviBar()->right1->accessibleName(), "搜索订单");
+}
+
+} // namespace
