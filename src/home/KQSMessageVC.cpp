@@ -1,6 +1,8 @@
 #include "home/KQSMessageVC.h"
 
+#include "app/KQSNavigtionVC.h"
 #include "home/KQSMessagerCell.h"
+#include "orders/KQDetailOrderVC.h"
 #include "platform/RefreshControl.h"
 #include "service/KQHttpClientList.h"
 #include "ui/KQBaseTableView.h"
@@ -103,7 +105,11 @@ void KQSMessageVC::didSelectRow(int row) {
     }
 }
 
-void KQSMessageVC::openOrderDetail(const QString&) {}
+void KQSMessageVC::openOrderDetail(const QString& orderId) {
+    if (KQSNavigtionVC* stack = navigationController()) {
+        stack->pushViewController(new KQDetailOrderVC(orderId), true);
+    }
+}
 
 int KQSMessageVC::numberOfRows(TableView*, int) {
     return int(dataArray_.size());

@@ -7,6 +7,7 @@
 #include "home/KQBaseWebVC.h"
 #include "home/KQHomeDataView.h"
 #include "home/KQHomeManagerView.h"
+#include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
 #include "platform/KineticScrolling.h"
 #include "service/KQAccountTool.h"
@@ -151,7 +152,9 @@ void KQSShopVC::managerBtnTouched(int i) {
     pushScreenNamed(tiles[i].screenClass);
 }
 
-void KQSShopVC::openOrders(int) {}
+void KQSShopVC::openOrders(int page) {
+    push(new KQSOrderVC(page));
+}
 
 void KQSShopVC::pushScreenNamed(const QString& className) {
     push(ScreenClasses::create(className));
