@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
 class QMenu;
 class Timer;
@@ -29,5 +31,6 @@ private:
 
     Timer* pressTimer_;
     QPoint pressPos_;
-    QMenu* menu_ = nullptr;
+    // Cleared by Qt when the menu goes, also while the label itself is being destroyed.
+    QPointer<QMenu> menu_;
 };
