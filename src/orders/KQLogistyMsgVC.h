@@ -9,7 +9,6 @@
 
 class KQBaseTableView;
 #include "ui/MXLabel.h"
-class QLabel;
 
 // One tracking step: its texts at the measured frames and the timeline at the left; the
 // first (latest) step is highlighted.

@@ -2,12 +2,12 @@
 
 #include "orders/KQOrderModel.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QWidget>
 
 class KQBorderButton;
 class PanelLayout;
-class QLabel;
 class QPushButton;
 class Timer;
 
