@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class KQBorderButton;
 class PanelLayout;
 class QLabel;
 class QPushButton;
