@@ -41,7 +41,6 @@ void MXLabel::showCopyMenu(const QPoint& globalPos) {
     menu_ = new QMenu(this);
     menu_->setAttribute(Qt::WA_DeleteOnClose);
     menu_->addAction(QStringLiteral("复制"), this, &MXLabel::copyText);
-    connect(menu_, &QObject::destroyed, this, [this] { menu_ = nullptr; });
     menu_->popup(globalPos);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 
-class QMenu;
 class Timer;
 
 // A label whose text the owner can copy: a long press (or the context-menu gesture) shows
@@ -29,5 +30,6 @@ private:
 
     Timer* pressTimer_;
     QPoint pressPos_;
-    QMenu* menu_ = nullptr;
+    // The open menu, if any: a child of the label that deletes itself once closed.
+    QPointer<QMenu> menu_;
 };
