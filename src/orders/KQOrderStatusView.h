@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class KQBorderButton;
 class PanelLayout;
 class QPushButton;
 class Timer;
