@@ -2,6 +2,7 @@
 #include "app/RCNavigationbar.h"
 #include "home/KQSMessageVC.h"
 #include "home/KQSMessagerCell.h"
+#include "orders/KQDetailOrderVC.h"
 #include "platform/RefreshControl.h"
 #include "ui/KQBaseTableView.h"
 
@@ -117,8 +118,9 @@ TEST_F(MessageScreenTest, TouchingAMessageSendsTheViewRequestAndKeepsTheList) {
     struct Case {
         int row;
         const char* messageId;
+        const char* opensOrder; // the order whose detail opens, if any
     };
-    for (const Case& c : {Case{1, "m1"}, Case{2, "m2"}}) { // m1 has no detail, m2 has one
+    for (const Case& c : {Case{1, "m1", nullptr}, Case{2, "m2", "OD2"}}) {
         SCOPED_TRACE(c.messageId);
         ASSERT_TRUE(waitFor([&] {
             auto* overlay = window->findChild<QWidget*>("activityOverlay");
@@ -130,7 +132,18 @@ TEST_F(MessageScreenTest, TouchingAMessageSendsTheViewRequestAndKeepsTheList) {
         ASSERT_TRUE(peer.waitForRequests(int(peer.requests().size()) + 1));
         EXPECT_EQ(peer.count("/message/view.do"), before + 1);
         EXPECT_EQ(peer.requests().last().field("message_id"), c.messageId);
-        EXPECT_EQ(stack->screens().size(), 1);
+        if (c.opensOrder) {
+            ASSERT_EQ(stack->screens().size(), 2);
+            auto* detail = qobject_cast<KQDetailOrderVC*>(stack->top());
+            ASSERT_NE(detail, nullptr);
+            EXPECT_EQ(detail->orderID(), c.opensOrder);
+            stack->pop(false);
+            stack->finishTransition();
+            // Back on the list, which asks for its first page again.
+            ASSERT_TRUE(waitFor([&] { return row(screen, 1) != nullptr; }));
+        } else {
+            EXPECT_EQ(stack->screens().size(), 1);
+        }
         EXPECT_FALSE(row(screen, 1)->numMessagerLabel->isHidden());
     }
 }

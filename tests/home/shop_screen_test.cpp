@@ -5,6 +5,7 @@
 #include "home/KQHomeDataView.h"
 #include "home/KQHomeManagerView.h"
 #include "home/KQSShopVC.h"
+#include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
 #include "service/KQAccountTool.h"
 
@@ -173,6 +174,42 @@ TEST_F(ShopScreenTest, TilesOpenTheirScreensByClassNameAndInertTilesDoNothing) {
             stack->popViewController(false);
             stack->finishTransition();
         }
+    }
+}
+
+TEST_F(ShopScreenTest, OrderFiguresAndTileOpenTheOrderListOnTheirTab) {
+    peer.reply("/homepage/get.do", success(kHome));
+    peer.reply("/system/get.do", success({{"name", "小店"}}));
+    KQSShopVC* shop = openShop();
+    settle(2);
+    int orderTile = -1;
+    for (int i = 0; i < KQHomeManagerView::tiles().size(); ++i) {
+        if (KQHomeManagerView::tiles()[i].screenClass == "KQSOrderVC") {
+            orderTile = i;
+        }
+    }
+    ASSERT_GE(orderTile, 0);
+    struct Case {
+        QAbstractButton* button;
+        qint64 page;
+    };
+    const QList<Case> cases{
+        {shop->dataView()->tile(1), 2}, // "待发货"
+        {shop->dataView()->tile(2), 0}, // "昨日下单"
+        {shop->managerView()->button(orderTile), 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(waitFor([&] {
+            auto* overlay = window->findChild<QWidget*>("activityOverlay");
+            return !overlay || !overlay->isVisible();
+        }));
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        stack->finishTransition();
+        auto* orders = qobject_cast<KQSOrderVC*>(stack->top());
+        ASSERT_NE(orders, nullptr) << c.button->accessibleName().toStdString();
+        EXPECT_EQ(orders->page(), c.page);
+        stack->popViewController(false);
+        stack->finishTransition();
     }
 }
 

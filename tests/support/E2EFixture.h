@@ -91,6 +91,7 @@ protected:
         QTest::mouseClick(login->userIdField, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::keyClicks(login->userIdField, mobile);
         QTest::mouseClick(login->passwordField, Qt::LeftButton, {}, QPoint(5, 5));
+        login->passwordField->clear(); // what an earlier sign-in in this process left there
         QTest::keyClicks(login->passwordField, password);
         QTest::mouseClick(login->loginBtn, Qt::LeftButton);
         settle();
