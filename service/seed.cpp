@@ -52,7 +52,7 @@ const Category kCategories[] = {
 struct Goods {
     const char* name;
     const char* category;
-    const char* spec;
+    const char* variant;
 };
 
 const Goods kGoods[] = {
@@ -240,7 +240,7 @@ private:
                         " price, original_price, quantity, discount_amount, amount, coupon_json)"
                         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                         {orderId, k, QString::number(2001 + g), kGoods[g].name,
-                         "img/goods/" + QString::number(g + 1) + ".png", kGoods[g].spec,
+                         "img/goods/" + QString::number(g + 1) + ".png", kGoods[g].variant,
                          goodsPrice(g), cents(goodsPrice(g) * 1.2), quantity, discount, amount,
                          json(coupon)});
             sum += amount;

@@ -6,7 +6,7 @@
 class ImageView;
 class QLabel;
 
-// One ordered item in the order list: picture, title, specification, quantity and price.
+// One ordered item in the order list: picture, title, variant, quantity and price.
 class KQSActivistCell : public TableCell {
     Q_OBJECT
 public:

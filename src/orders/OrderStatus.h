@@ -36,7 +36,7 @@ QString timeText(const QString& milliseconds);
 // Seconds from now to the millisecond deadline, truncated toward zero; a missing deadline
 // reads as 0, so it has passed.
 int remainingSeconds(const QString& deadlineMs);
-// The specification values of "颜色=红,尺码=XL": "红,XL".
+// The variant values of "颜色=红,尺码=XL": "红,XL".
 QString specValues(const QString& specKey);
 
 } // namespace OrderTexts
