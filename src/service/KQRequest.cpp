@@ -30,7 +30,12 @@ KQRequest::KQRequest(QObject* parent, QNetworkReply* reply, bool showsOverlay,
 
 KQRequest* KQRequest::guardedBy(QObject* context) {
     if (context) {
-        connect(context, &QObject::destroyed, this, &KQRequest::abort);
+        // The context is half destroyed when this runs: nothing of ours may call back into it,
+        // not even the finished() connections it made itself.
+        connect(context, &QObject::destroyed, this, [this, context] {
+            disconnect(this, nullptr, context, nullptr);
+            abort();
+        });
     }
     return this;
 }

@@ -130,8 +130,14 @@ TEST_F(MessageScreenTest, TouchingAMessageSendsTheViewRequestAndKeepsTheList) {
         const int before = peer.count("/message/view.do");
         QTest::mouseClick(row(screen, c.row), Qt::LeftButton, {}, QPoint(100, 30));
         ASSERT_TRUE(peer.waitForRequests(int(peer.requests().size()) + 1));
-        EXPECT_EQ(peer.count("/message/view.do"), before + 1);
-        EXPECT_EQ(peer.requests().last().field("message_id"), c.messageId);
+        ASSERT_TRUE(waitFor([&] { return peer.count("/message/view.do") == before + 1; }));
+        QString viewed;
+        for (const PeerRequest& r : peer.requests()) {
+            if (r.path == "/message/view.do") {
+                viewed = r.field("message_id");
+            }
+        }
+        EXPECT_EQ(viewed, c.messageId);
         if (c.opensOrder) {
             ASSERT_EQ(stack->screens().size(), 2);
             auto* detail = qobject_cast<KQDetailOrderVC*>(stack->top());

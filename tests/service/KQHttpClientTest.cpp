@@ -1,5 +1,5 @@
-#include "support/ServiceFixture.h"
 #include "platform/ActivityOverlay.h"
+#include "support/ServiceFixture.h"
 
 #include <QImage>
 #include <QPointer>
@@ -205,6 +205,39 @@ TEST_F(EnvelopeTest, AGuardDestroyedFirstStopsTheCallbackAndHidesTheOverlay) {
     QTest::qWait(400);
     EXPECT_EQ(outcome->calls, 0);
     EXPECT_TRUE(Toast::visibleTexts().isEmpty());
+}
+
+// A list that stops its indicator on finished() and is destroyed while its page loads.
+class PagedList : public QObject {
+public:
+    explicit PagedList(int* ended) : ended_(ended) {}
+    ~PagedList() override { alive_ = false; }
+    void endRefreshing() {
+        EXPECT_TRUE(alive_) << "called back while being destroyed";
+        ++*ended_;
+    }
+
+private:
+    int* ended_;
+    bool alive_ = true;
+};
+
+TEST_F(EnvelopeTest, AGuardDestroyedFirstIsNotCalledBackThroughItsOwnConnections) {
+    PeerReply slow = PeerReply::json(R"({"status":"success"})");
+    slow.delayMs = 200;
+    peer.reply("order/list.do", slow);
+    int ended = 0;
+    auto* list = new PagedList(&ended);
+    KQProject& bag = KQProject::project();
+    bag.start = 0;
+    bag.size = 10;
+    KQRequest* request = KQHttpClientList::request_OrderListWith(bag, {})->guardedBy(list);
+    QObject::connect(request, &KQRequest::finished, list, &PagedList::endRefreshing);
+    auto emitted = std::make_shared<int>(0);
+    QObject::connect(request, &KQRequest::finished, [emitted] { ++*emitted; });
+    delete list;
+    EXPECT_EQ(*emitted, 1) << "others still learn that the request ended";
+    EXPECT_EQ(ended, 0);
 }
 
 TEST_F(EnvelopeTest, TwoOverlappingPostsShareOneOverlayHiddenByTheFirstCompletion) {
