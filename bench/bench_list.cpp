@@ -1,5 +1,6 @@
 // Scrolling a long list: paint time per frame, live row widgets and peak memory for
 // 10 000 rows of 133 points in a 667-point window, offscreen.
+#include "BenchFigures.h"
 #include "platform/ImageView.h"
 #include "platform/TableView.h"
 
@@ -64,25 +65,11 @@ private:
     QPixmap m_placeholder;
 };
 
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, size_t(fraction * double(values.size())));
-    return values[index];
-}
-
-double threadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double peakResidentMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 } // namespace
+
+using BenchFigures::peakResidentMegabytes;
+using BenchFigures::percentile;
+using BenchFigures::threadCpuMs;
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {

@@ -2,6 +2,7 @@
 // service's "order/list.do" (10 orders, 20 items), served over HTTP on 127.0.0.1 and loaded
 // through load-more. Prints the page load time, the scrolling paint time per frame and the
 // live row widgets, offscreen.
+#include "BenchFigures.h"
 #include "app/KQSNavigtionVC.h"
 #include "orders/KQSOrderVC.h"
 #include "platform/PhoneWindow.h"
@@ -69,30 +70,16 @@ private:
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };
 
-double percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, size_t(fraction * double(values.size())));
-    return values[index];
-}
-
-double threadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double peakResidentMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 QByteArray recordedReply() {
     QFile file(QStringLiteral(SHOP_BENCH_DATA "/order_list_page.json"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
+
+using BenchFigures::peakResidentMegabytes;
+using BenchFigures::percentile;
+using BenchFigures::threadCpuMs;
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
