@@ -12,5 +12,11 @@ if [ "${1:-}" = "--sanitize" ]; then
   options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOP_SANITIZE=ON)
 fi
 
+# A compiler cache, where one is installed, makes rebuilds of other checkouts cheap.
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root"
+  options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 cmake -S "$root" -B "$dir" -G Ninja "${options[@]}"
 cmake --build "$dir" -j"$(nproc)"
