@@ -7,11 +7,11 @@
 #include "home/KQSShopVC.h"
 #include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
+#include "platform/KineticScrollView.h"
 #include "service/KQAccountTool.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 
 namespace {
 
