@@ -7,7 +7,7 @@
 #include "platform/PhoneWindow.h"
 #include "service/KQAccountTool.h"
 #include "service/LoginAccount.h"
-#include "support/ServiceFixture.h"
+#include "support/ScreenFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,23 +19,15 @@ namespace {
 const QByteArray kSignedIn = R"({"status":"success","data":{"shop_id":"10001"}})";
 
 // A fresh phone window and app delegate on a scripted service.
-class ShellTest : public ServiceFixture {
+class ShellTest : public ScreenFixture {
 protected:
     void SetUp() override {
-        ServiceFixture::SetUp();
-        window = std::make_unique<PhoneWindow>();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ScreenFixture::SetUp();
         app = std::make_unique<AppDelegate>(window.get());
     }
     void TearDown() override {
-        AppDelegate::showSignIn(); // takes the shared sign-in screen out of the test's window
-        KQSLoginVC::login()->setParent(nullptr);
         app.reset();
-        window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ServiceFixture::TearDown();
+        ScreenFixture::TearDown();
     }
 
     bool showsSignIn() const {
@@ -44,21 +36,13 @@ protected:
     }
     KQSRootVC* tabs() const { return qobject_cast<KQSRootVC*>(window->root()); }
 
-    // Waits until the peer saw n requests and the last reply was handled.
-    void settle(int n) {
-        ASSERT_TRUE(peer.waitForRequests(n));
-        QTest::qWait(50);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    std::unique_ptr<PhoneWindow> window;
     std::unique_ptr<AppDelegate> app;
 };
 
 TEST_F(ShellTest, FirstLaunchShowsSignInAndSendsNothing) {
     app->didFinishLaunching();
     EXPECT_TRUE(showsSignIn());
-    QTest::qWait(50);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(peer.requests().isEmpty());
 }
 
@@ -70,7 +54,7 @@ TEST_F(ShellTest, SigningInStoresTheAccountAndShowsTheFirstTab) {
     login->passwordField->setText(QStringLiteral("shop+1234 &="));
     login->loginBtn->setEnabled(true);
     QTest::mouseClick(login->loginBtn, Qt::LeftButton);
-    settle(1);
+    ASSERT_TRUE(settle());
 
     const PeerRequest sent = peer.requests().first();
     EXPECT_EQ(sent.field("mobile"), "13800138000");
@@ -92,7 +76,7 @@ TEST_F(ShellTest, RefusedSignInShowsTheServiceMessageAndStays) {
     login->passwordField->setText(QStringLiteral("wrong"));
     login->loginBtn->setEnabled(true);
     QTest::mouseClick(login->loginBtn, Qt::LeftButton);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(showsSignIn());
     EXPECT_TRUE(Toast::visibleTexts().contains("密码错误"));
     EXPECT_FALSE(KQAccountTool::account().has_value());
@@ -104,7 +88,7 @@ TEST_F(ShellTest, StoredAccountShowsTabsAtOnceAndSignsInSilently) {
     peer.reply("/login.do", PeerReply::json(kSignedIn));
     app->didFinishLaunching();
     ASSERT_NE(tabs(), nullptr) << "the tabs do not wait for the network";
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_NE(tabs(), nullptr);
     EXPECT_EQ(peer.requests().first().field("password"), "shop1234");
     EXPECT_EQ(peer.requests().first().field("mobile"), "13800138000");
@@ -116,7 +100,7 @@ TEST_F(ShellTest, SilentSignInWithoutNetworkReturnsToSignInAndKeepsTheAccount) {
     unavailable.status = 502;
     peer.reply("/login.do", unavailable);
     app->didFinishLaunching();
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(showsSignIn());
     EXPECT_TRUE(Toast::visibleTexts().contains("请检查网络连接"));
     EXPECT_TRUE(KQAccountTool::account().has_value());
@@ -126,7 +110,7 @@ TEST_F(ShellTest, SilentSignInRefusedKeepsTheTabs) {
     LoginAccount::saveLoginAccountWithshopid("10001", "13800138000", "old");
     peer.reply("/login.do", PeerReply::json(R"({"status":"error","message":"密码已修改"})"));
     app->didFinishLaunching();
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_NE(tabs(), nullptr);
     EXPECT_TRUE(Toast::visibleTexts().contains("密码已修改"));
     EXPECT_EQ(KQAccountTool::account()->userPassCode, "old");

@@ -24,22 +24,21 @@ protected:
         launch();
         signIn();
         ASSERT_NE(tabs(), nullptr);
-        stack = qobject_cast<KQSNavigtionVC*>(tabs()->currentStack());
-        ASSERT_NE(stack, nullptr);
+        navigation = qobject_cast<KQSNavigtionVC*>(tabs()->currentStack());
+        ASSERT_NE(navigation, nullptr);
     }
 
     template <class S> S* push(S* screen) {
-        stack->pushViewController(screen, true);
-        stack->finishTransition();
-        settle();
+        ScreenFixture::push(screen);
+        EXPECT_TRUE(settle());
         return screen;
     }
     // Waits until the screen on top is an S and its requests are answered.
     template <class S> S* topAs() {
-        EXPECT_TRUE(waitUntil([this] { return qobject_cast<S*>(stack->top()) != nullptr; }));
-        stack->finishTransition();
-        settle();
-        return qobject_cast<S*>(stack->top());
+        EXPECT_TRUE(waitUntil([this] { return ScreenFixture::topAs<S>() != nullptr; }));
+        navigation->finishTransition();
+        EXPECT_TRUE(settle());
+        return ScreenFixture::topAs<S>();
     }
     static TableView* table(KQSOrderVC* list) { return list->contentView()->tableView(); }
 
@@ -53,7 +52,7 @@ protected:
                 }
             }
             table(list)->loadMoreFooter()->beginRefreshing();
-            settle();
+            EXPECT_TRUE(settle());
         }
         return -1;
     }
@@ -71,10 +70,8 @@ protected:
     }
     static void chooseTab(KQSOrderVC* list, int tab) {
         list->sortView()->btnArr().at(tab)->click();
-        settle();
+        EXPECT_TRUE(settle());
     }
-
-    KQSNavigtionVC* stack = nullptr;
 };
 
 TEST_F(OrdersE2E, ShipAPaidOrderAndFollowItsWaybill) {
@@ -110,9 +107,9 @@ TEST_F(OrdersE2E, ShipAPaidOrderAndFollowItsWaybill) {
     ASSERT_NE(detail, nullptr);
     EXPECT_EQ(detail->orderModel()->status, "deliver");
     EXPECT_EQ(detail->contentV()->layout()->layoutName(), "KQOrderStatus3");
-    stack->popViewController(true);
-    stack->finishTransition();
-    settle();
+    navigation->popViewController(true);
+    navigation->finishTransition();
+    EXPECT_TRUE(settle());
     for (const KQOrderModel& order : list->contentView()->modelArray()) {
         EXPECT_NE(order.order_id, orderId) << "no longer waiting to be shipped";
     }
@@ -154,9 +151,9 @@ TEST_F(OrdersE2E, CloseAnUnpaidOrderWithTheReasonOther) {
     ASSERT_NE(reason, nullptr);
     EXPECT_EQ(reason->text(), "关闭理由:其他");
 
-    stack->popViewController(true);
-    stack->finishTransition();
-    settle();
+    navigation->popViewController(true);
+    navigation->finishTransition();
+    EXPECT_TRUE(settle());
     chooseTab(list, 6);
     const int section = sectionOf(list, orderId);
     ASSERT_GE(section, 0);

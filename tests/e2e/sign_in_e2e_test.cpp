@@ -29,7 +29,7 @@ TEST_F(SignInE2E, RelaunchShowsTheTabsAtOnceAndSignsInSilently) {
     KQHttpClient::cookieStore()->setAllCookies({});
     launch();
     EXPECT_NE(tabs(), nullptr) << "the tabs come before the reply";
-    settle();
+    EXPECT_TRUE(settle());
     EXPECT_NE(tabs(), nullptr);
     EXPECT_GE(KQAccountTool::account()->expiresTime, firstExpiry);
     EXPECT_FALSE(KQHttpClient::cookieStore()->allCookies().isEmpty())

@@ -32,7 +32,7 @@ protected:
         launch();
         signIn();
         ASSERT_NE(tabs(), nullptr);
-        settle();
+        EXPECT_TRUE(settle());
     }
 
     template <class S> S* firstScreen(int tab) {
@@ -48,7 +48,7 @@ protected:
                 data = reply->value("data").toObject();
             }
         });
-        settle();
+        EXPECT_TRUE(settle());
         return data;
     }
 };
@@ -79,7 +79,7 @@ TEST_F(HomeE2E, MessageCentrePagesThroughEveryMessageWithTheUnreadMarks) {
     tabs()->rootClick(tabs()->itmes[1]);
     auto* messages = firstScreen<KQSMessageVC>(1);
     ASSERT_NE(messages, nullptr);
-    settle();
+    EXPECT_TRUE(settle());
     KQBaseTableView* table = messages->tableView();
     ASSERT_TRUE(waitUntil([&] { return !table->refreshHeader()->isRefreshing(); }));
     EXPECT_EQ(table->numberOfRows(0), 10);
@@ -89,7 +89,7 @@ TEST_F(HomeE2E, MessageCentrePagesThroughEveryMessageWithTheUnreadMarks) {
         rows = table->numberOfRows(0);
         table->loadMoreFooter()->beginRefreshing();
         ASSERT_TRUE(waitUntil([&] { return !table->loadMoreFooter()->isRefreshing(); }));
-        settle();
+        EXPECT_TRUE(settle());
     } while (table->numberOfRows(0) > rows);
     EXPECT_EQ(table->numberOfRows(0), 15);
 
@@ -112,7 +112,7 @@ TEST_F(HomeE2E, TouchingAMessageMarksItViewedAtTheService) {
     ASSERT_NE(messages, nullptr);
     KQBaseTableView* table = messages->tableView();
     ASSERT_TRUE(waitUntil([&] { return !table->refreshHeader()->isRefreshing(); }));
-    settle();
+    EXPECT_TRUE(settle());
     int row = 0;
     while (row < messages->dataArray().size() && messages->dataArray()[row].viewed) {
         ++row;
@@ -120,11 +120,11 @@ TEST_F(HomeE2E, TouchingAMessageMarksItViewedAtTheService) {
     ASSERT_LT(row, messages->dataArray().size()) << "the demo shop has unread messages";
     const QString id = messages->dataArray()[row].message_id;
     messages->didSelectRow(row);
-    settle();
+    EXPECT_TRUE(settle());
 
     table->refreshHeader()->beginRefreshing();
     ASSERT_TRUE(waitUntil([&] { return !table->refreshHeader()->isRefreshing(); }));
-    settle();
+    EXPECT_TRUE(settle());
     const auto& list = messages->dataArray();
     const auto it = std::find_if(list.cbegin(), list.cend(),
                                  [&](const KQSMessageModel& m) { return m.message_id == id; });

@@ -1,9 +1,9 @@
-#include "HomeFixture.h"
 #include "app/RCNavigationbar.h"
 #include "home/KQSMessageVC.h"
 #include "home/KQSMessagerCell.h"
 #include "orders/KQDetailOrderVC.h"
 #include "platform/RefreshControl.h"
+#include "support/ScreenFixture.h"
 #include "ui/KQBaseTableView.h"
 
 #include <QLabel>
@@ -34,11 +34,11 @@ std::function<PeerReply(const PeerRequest&)> messages(int total) {
         for (int i = start; i < std::min(total, start + size); ++i) {
             list.append(message(i, i % 2 == 0, i != 1));
         }
-        return HomeFixture::success({{"list", list}});
+        return ScreenFixture::success({{"list", list}});
     };
 }
 
-class MessageScreenTest : public HomeFixture {
+class MessageScreenTest : public ScreenFixture {
 protected:
     KQSMessageVC* openMessages() {
         KQSMessageVC* screen = open(new KQSMessageVC);
@@ -56,7 +56,7 @@ protected:
 TEST_F(MessageScreenTest, PagesThroughFifteenMessagesTenAtATime) {
     peer.setHandler(messages(15));
     KQSMessageVC* screen = openMessages();
-    ASSERT_TRUE(waitFor([&] { return !header->isRefreshing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !header->isRefreshing(); }));
     EXPECT_EQ(peer.count("/message/list.do"), 1);
     const PeerRequest first = peer.requests().first();
     EXPECT_EQ(first.field("start"), "0");
@@ -67,7 +67,7 @@ TEST_F(MessageScreenTest, PagesThroughFifteenMessagesTenAtATime) {
     EXPECT_TRUE(screen->naviBar()->left0->isHidden());
 
     footer->beginRefreshing();
-    ASSERT_TRUE(waitFor([&] { return !footer->isRefreshing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !footer->isRefreshing(); }));
     EXPECT_EQ(peer.requests().last().field("start"), "10");
     EXPECT_EQ(peer.requests().last().field("size"), "10");
     EXPECT_EQ(screen->tableView()->numberOfRows(0), 15);
@@ -75,17 +75,17 @@ TEST_F(MessageScreenTest, PagesThroughFifteenMessagesTenAtATime) {
 
     // The footer never runs out: an empty page adds nothing and the next pull asks again.
     footer->beginRefreshing();
-    ASSERT_TRUE(waitFor([&] { return !footer->isRefreshing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !footer->isRefreshing(); }));
     EXPECT_EQ(peer.requests().last().field("start"), "20");
     EXPECT_EQ(screen->tableView()->numberOfRows(0), 15);
     EXPECT_TRUE(screen->tableView()->nullView()->isHidden());
 }
 
 TEST_F(MessageScreenTest, RowsShowTheMessageTheUnreadMarkAndTheSeparator) {
-    qputenv("TZ", "Asia/Shanghai");
+    zone.emplace("Asia/Shanghai");
     peer.setHandler(messages(3));
     KQSMessageVC* screen = openMessages();
-    ASSERT_TRUE(waitFor([&] { return screen->tableView()->numberOfRows(0) == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->tableView()->numberOfRows(0) == 3; }));
     KQSMessagerCell* unread = row(screen, 1);
     ASSERT_TRUE(unread);
     EXPECT_EQ(unread->height(), 69);
@@ -100,13 +100,13 @@ TEST_F(MessageScreenTest, RowsShowTheMessageTheUnreadMarkAndTheSeparator) {
     EXPECT_TRUE(row(screen, 0)->numMessagerLabel->isHidden());
     EXPECT_FALSE(row(screen, 0)->lineView->isHidden());
     EXPECT_TRUE(row(screen, 2)->lineView->isHidden());
-    qunsetenv("TZ");
+    shoot("messages");
 }
 
 TEST_F(MessageScreenTest, EmptyListShowsTheEmptyStatePicture) {
     peer.setHandler(messages(0));
     KQSMessageVC* screen = openMessages();
-    ASSERT_TRUE(waitFor([&] { return !header->isRefreshing(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !header->isRefreshing(); }));
     EXPECT_EQ(screen->tableView()->numberOfRows(0), 0);
     EXPECT_FALSE(screen->tableView()->nullView()->isHidden());
 }
@@ -114,7 +114,7 @@ TEST_F(MessageScreenTest, EmptyListShowsTheEmptyStatePicture) {
 TEST_F(MessageScreenTest, TouchingAMessageSendsTheViewRequestAndKeepsTheList) {
     peer.setHandler(messages(3));
     KQSMessageVC* screen = openMessages();
-    ASSERT_TRUE(waitFor([&] { return screen->tableView()->numberOfRows(0) == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->tableView()->numberOfRows(0) == 3; }));
     struct Case {
         int row;
         const char* messageId;
@@ -122,33 +122,26 @@ TEST_F(MessageScreenTest, TouchingAMessageSendsTheViewRequestAndKeepsTheList) {
     };
     for (const Case& c : {Case{1, "m1", nullptr}, Case{2, "m2", "OD2"}}) {
         SCOPED_TRACE(c.messageId);
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             auto* overlay = window->findChild<QWidget*>("activityOverlay");
             const bool atRest = screen->tableView()->scroller()->state() == QScroller::Inactive;
             return atRest && (!overlay || !overlay->isVisible());
         }));
-        const int before = peer.count("/message/view.do");
         QTest::mouseClick(row(screen, c.row), Qt::LeftButton, {}, QPoint(100, 30));
-        ASSERT_TRUE(peer.waitForRequests(int(peer.requests().size()) + 1));
-        ASSERT_TRUE(waitFor([&] { return peer.count("/message/view.do") == before + 1; }));
-        QString viewed;
-        for (const PeerRequest& r : peer.requests()) {
-            if (r.path == "/message/view.do") {
-                viewed = r.field("message_id");
-            }
-        }
-        EXPECT_EQ(viewed, c.messageId);
+        const auto viewed = peer.waitForRequest("/message/view.do");
+        ASSERT_TRUE(viewed);
+        EXPECT_EQ(viewed->field("message_id"), c.messageId);
         if (c.opensOrder) {
-            ASSERT_EQ(stack->screens().size(), 2);
-            auto* detail = qobject_cast<KQDetailOrderVC*>(stack->top());
+            ASSERT_EQ(navigation->screens().size(), 2);
+            auto* detail = qobject_cast<KQDetailOrderVC*>(navigation->top());
             ASSERT_NE(detail, nullptr);
             EXPECT_EQ(detail->orderID(), c.opensOrder);
-            stack->pop(false);
-            stack->finishTransition();
+            navigation->pop(false);
+            navigation->finishTransition();
             // Back on the list, which asks for its first page again.
-            ASSERT_TRUE(waitFor([&] { return row(screen, 1) != nullptr; }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return row(screen, 1) != nullptr; }));
         } else {
-            EXPECT_EQ(stack->screens().size(), 1);
+            EXPECT_EQ(navigation->screens().size(), 1);
         }
         EXPECT_FALSE(row(screen, 1)->numMessagerLabel->isHidden());
     }
@@ -168,17 +161,16 @@ TEST_F(MessageScreenTest, IndicatorsStopWhateverTheOutcome) {
         SCOPED_TRACE(c.name);
         peer.setHandler(messages(12));
         KQSMessageVC* screen = openMessages();
-        ASSERT_TRUE(waitFor([&] { return screen->tableView()->numberOfRows(0) == 10; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return screen->tableView()->numberOfRows(0) == 10; }));
 
         peer.setHandler([&c](const PeerRequest&) { return c.reply; });
         footer->beginRefreshing();
-        ASSERT_TRUE(waitFor([&] { return !footer->isRefreshing(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !footer->isRefreshing(); }));
         header->beginRefreshing();
-        ASSERT_TRUE(waitFor([&] { return !header->isRefreshing(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !header->isRefreshing(); }));
         EXPECT_TRUE(Toast::visibleTexts().contains(c.toast));
         // A refresh empties the list at its start; the failed reply adds nothing.
         EXPECT_EQ(screen->tableView()->numberOfRows(0), 0);
-        window.reset();
     }
 }
 
@@ -186,18 +178,21 @@ TEST_F(MessageScreenTest, APageAskedBeforeARefreshDoesNotJoinTheNewList) {
     std::function<PeerReply(const PeerRequest&)> pages = messages(25);
     peer.setHandler(pages);
     KQSMessageVC* screen = openMessages();
-    ASSERT_TRUE(waitFor([&] { return screen->tableView()->numberOfRows(0) == 10; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->tableView()->numberOfRows(0) == 10; }));
 
     peer.setHandler([pages](const PeerRequest& request) {
         PeerReply reply = pages(request);
         reply.delayMs = request.field("start") == "10" ? 400 : 0;
         return reply;
     });
+    ASSERT_TRUE(peer.waitForRequest("/message/list.do"));
     footer->beginRefreshing();
-    ASSERT_TRUE(peer.waitForRequests(2));
+    const auto late = peer.waitForRequest("/message/list.do");
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->field("start"), "10");
     header->beginRefreshing();
-    ASSERT_TRUE(waitFor([&] { return !header->isRefreshing() && !footer->isRefreshing(); }));
-    QTest::qWait(100);
+    ASSERT_TRUE(settle());
+    EXPECT_FALSE(header->isRefreshing() || footer->isRefreshing());
     EXPECT_EQ(screen->tableView()->numberOfRows(0), 10);
     EXPECT_EQ(screen->dataArray().last().message_id, "m9");
 }

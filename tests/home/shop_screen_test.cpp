@@ -1,4 +1,3 @@
-#include "HomeFixture.h"
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
 #include "home/KQBaseWebVC.h"
@@ -9,6 +8,7 @@
 #include "platform/Defaults.h"
 #include "platform/KineticScrollView.h"
 #include "service/KQAccountTool.h"
+#include "support/ScreenFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,17 +20,14 @@ const QJsonObject kHome{{"money", QJsonObject{{"total", 2345.5}, {"balance", 100
                                                    {"undelivery_order_count", 3},
                                                    {"yesterday_order_count", "7"}}}};
 
-class ShopScreenTest : public HomeFixture {
+class ShopScreenTest : public ScreenFixture {
 protected:
+    // Opens the dashboard, which asks for its figures and its profile at once.
     KQSShopVC* openShop() {
         KQSShopVC* shop = open(new KQSShopVC);
-        EXPECT_TRUE(peer.waitForRequests(2));
+        EXPECT_TRUE(peer.waitForRequest("/homepage/get.do"));
+        EXPECT_TRUE(peer.waitForRequest("/system/get.do"));
         return shop;
-    }
-    // Waits until both requests of the last appearance were answered.
-    void settle(int requests) {
-        ASSERT_TRUE(peer.waitForRequests(requests));
-        QTest::qWait(100);
     }
     QStringList counts(KQSShopVC* shop) const {
         QStringList texts;
@@ -46,7 +43,7 @@ TEST_F(ShopScreenTest, EveryAppearanceAsksForFiguresAndProfileAndShowsThem) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(peer.count("/homepage/get.do"), 1);
     EXPECT_EQ(peer.count("/system/get.do"), 1);
     EXPECT_EQ(counts(shop), (QStringList{"125.00", "3", "7"}));
@@ -57,11 +54,11 @@ TEST_F(ShopScreenTest, EveryAppearanceAsksForFiguresAndProfileAndShowsThem) {
     EXPECT_TRUE(shop->naviBar()->left0->isHidden());
 
     peer.reply("/homepage/get.do", success({}));
-    stack->pushViewController(new KQSBaesVC, false);
-    stack->finishTransition();
-    stack->popViewController(false);
-    stack->finishTransition();
-    settle(4);
+    navigation->pushViewController(new KQSBaesVC, false);
+    navigation->finishTransition();
+    navigation->popViewController(false);
+    navigation->finishTransition();
+    ASSERT_TRUE(settle());
     EXPECT_EQ(counts(shop), (QStringList{"0.00", "0", "0"}));
     EXPECT_EQ(total(shop), "0.00");
 }
@@ -85,7 +82,8 @@ TEST_F(ShopScreenTest, NewShopNameIsTheTitleUntilTheProfileArrives) {
     peer.reply("/homepage/get.do", success(kHome));
     KQSShopVC* shop = openShop();
     EXPECT_EQ(shop->naviBar()->titleView->text(), "新名字");
-    ASSERT_TRUE(waitFor([&] { return shop->naviBar()->titleView->text() == "服务端店名"; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return shop->naviBar()->titleView->text() == "服务端店名"; }));
     EXPECT_FALSE(Defaults::contains(KQSShopVC::shopNameKey()));
 }
 
@@ -93,17 +91,17 @@ TEST_F(ShopScreenTest, RefusedOrFailedRequestsLeaveFiguresAndTitle) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
 
     peer.reply("/homepage/get.do", refused("未登录"));
     PeerReply down;
     down.status = 503;
     peer.reply("/system/get.do", down);
-    stack->pushViewController(new KQSBaesVC, false);
-    stack->finishTransition();
-    stack->popViewController(false);
-    stack->finishTransition();
-    settle(4);
+    navigation->pushViewController(new KQSBaesVC, false);
+    navigation->finishTransition();
+    navigation->popViewController(false);
+    navigation->finishTransition();
+    ASSERT_TRUE(settle());
     EXPECT_EQ(counts(shop), (QStringList{"125.00", "3", "7"}));
     EXPECT_EQ(shop->naviBar()->titleView->text(), "小店");
     EXPECT_TRUE(Toast::visibleTexts().contains("未登录"));
@@ -114,7 +112,7 @@ TEST_F(ShopScreenTest, FiguresAndGridFollowTheLayout) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(shop->contentScrollView()->geometry(), QRect(0, 64, 375, 667 - 64));
     EXPECT_EQ(shop->dataView()->geometry(), QRect(0, 0, 375, 264));
     EXPECT_EQ(shop->dataView()->incomeView()->geometry(), QRect(0, 46, 375, 88));
@@ -147,7 +145,7 @@ TEST_F(ShopScreenTest, TilesOpenTheirScreensByClassNameAndInertTilesDoNothing) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
 
     struct Case {
         QAbstractButton* button;
@@ -162,17 +160,18 @@ TEST_F(ShopScreenTest, TilesOpenTheirScreensByClassNameAndInertTilesDoNothing) {
     };
     for (const Case& c : cases) {
         // Returning to the dashboard asks again; the activity overlay takes touches meanwhile.
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             auto* overlay = window->findChild<QWidget*>("activityOverlay");
             return !overlay || !overlay->isVisible();
         }));
         QTest::mouseClick(c.button, Qt::LeftButton);
-        stack->finishTransition();
-        EXPECT_EQ(stack->screens().size(), c.screens) << c.button->accessibleName().toStdString();
-        if (stack->screens().size() > 1) {
-            EXPECT_TRUE(qobject_cast<KQSBaesVC*>(stack->top()));
-            stack->popViewController(false);
-            stack->finishTransition();
+        navigation->finishTransition();
+        EXPECT_EQ(navigation->screens().size(), c.screens)
+            << c.button->accessibleName().toStdString();
+        if (navigation->screens().size() > 1) {
+            EXPECT_TRUE(qobject_cast<KQSBaesVC*>(navigation->top()));
+            navigation->popViewController(false);
+            navigation->finishTransition();
         }
     }
 }
@@ -181,7 +180,7 @@ TEST_F(ShopScreenTest, OrderFiguresAndTileOpenTheOrderListOnTheirTab) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
     int orderTile = -1;
     for (int i = 0; i < KQHomeManagerView::tiles().size(); ++i) {
         if (KQHomeManagerView::tiles()[i].screenClass == "KQSOrderVC") {
@@ -199,17 +198,17 @@ TEST_F(ShopScreenTest, OrderFiguresAndTileOpenTheOrderListOnTheirTab) {
         {shop->managerView()->button(orderTile), 0},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(QTest::qWaitFor([&] {
             auto* overlay = window->findChild<QWidget*>("activityOverlay");
             return !overlay || !overlay->isVisible();
         }));
         QTest::mouseClick(c.button, Qt::LeftButton);
-        stack->finishTransition();
-        auto* orders = qobject_cast<KQSOrderVC*>(stack->top());
+        navigation->finishTransition();
+        auto* orders = qobject_cast<KQSOrderVC*>(navigation->top());
         ASSERT_NE(orders, nullptr) << c.button->accessibleName().toStdString();
         EXPECT_EQ(orders->page(), c.page);
-        stack->popViewController(false);
-        stack->finishTransition();
+        navigation->popViewController(false);
+        navigation->finishTransition();
     }
 }
 
@@ -224,10 +223,10 @@ TEST_F(ShopScreenTest, ShopPreviewOpensTheStorefrontPageOfTheSignedInShop) {
     peer.reply("/homepage/get.do", success(kHome));
     peer.reply("/system/get.do", success({{"name", "小店"}}));
     KQSShopVC* shop = openShop();
-    settle(2);
+    ASSERT_TRUE(settle());
     QTest::mouseClick(shop->naviBar()->right0, Qt::LeftButton);
-    stack->finishTransition();
-    auto* web = qobject_cast<KQBaseWebVC*>(stack->top());
+    navigation->finishTransition();
+    auto* web = qobject_cast<KQBaseWebVC*>(navigation->top());
     ASSERT_TRUE(web);
     EXPECT_EQ(web->titleName(), "店铺预览");
     EXPECT_EQ(web->urlStr(), "http://127.0.0.1:9/index.html?shopId=1024");

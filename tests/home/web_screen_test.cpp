@@ -1,7 +1,7 @@
-#include "HomeFixture.h"
 #include "app/RCNavigationbar.h"
 #include "home/KQBaseWebVC.h"
 #include "platform/PopoverMenu.h"
+#include "support/ScreenFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,10 +42,10 @@ PeerReply html(const QByteArray& body) {
     return reply;
 }
 
-class WebScreenTest : public HomeFixture {
+class WebScreenTest : public ScreenFixture {
 protected:
     void SetUp() override {
-        HomeFixture::SetUp();
+        ScreenFixture::SetUp();
         peer.reply("/a.html", html(R"(<html><head><title>A</title></head>
             <body><a id="next" href="/b.html">下一页</a></body></html>)"));
         peer.reply("/b.html", html("<html><head><title>B</title></head><body>B</body></html>"));
@@ -59,14 +59,15 @@ protected:
         auto* web = new KQBaseWebVC;
         web->setTitleName("店铺预览");
         web->setUrlStr(peer.baseUrl().toString() + path);
-        stack->pushViewController(web);
-        stack->finishTransition();
+        navigation->pushViewController(web);
+        navigation->finishTransition();
         return web;
     }
     static bool idleOn(KQBaseWebVC* web, const QString& title) {
         // The web engine's first page in a process takes seconds to start, more with sanitizers.
-        return waitFor([&] { return web->loadCount() == 0 && web->webView()->title() == title; },
-                       kPageTimeoutMs);
+        return QTest::qWaitFor(
+            [&] { return web->loadCount() == 0 && web->webView()->title() == title; },
+            kPageTimeoutMs);
     }
     static QString evaluate(KQBaseWebVC* web, const QString& script) {
         QString result;
@@ -75,7 +76,7 @@ protected:
             result = value.toString();
             done = true;
         });
-        EXPECT_TRUE(waitFor([&] { return done; }, kPageTimeoutMs));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kPageTimeoutMs));
         return result;
     }
 };
@@ -141,7 +142,7 @@ TEST_F(WebScreenTest, ScriptErrorsAreLoggedAndThePageKeepsRunning) {
     LogCapture log;
     KQBaseWebVC* web = openWeb("calls.html");
     ASSERT_TRUE(idleOn(web, "C"));
-    ASSERT_TRUE(waitFor([&] { return !web->lastException().isEmpty(); }, kPageTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !web->lastException().isEmpty(); }, kPageTimeoutMs));
     EXPECT_TRUE(web->lastException().contains("goodsDetail"));
     EXPECT_TRUE(LogCapture::contains("异常信息："));
     EXPECT_EQ(evaluate(web, "1 + 1"), "2");
@@ -153,8 +154,8 @@ TEST_F(WebScreenTest, BackStepsThroughHistoryThenTheScreenCloses) {
     EXPECT_TRUE(web->naviBar()->left1->isHidden());
 
     QTest::mouseClick(web->naviBar()->left0, Qt::LeftButton);
-    stack->finishTransition();
-    EXPECT_EQ(stack->screens().size(), 1) << "no history: back closes";
+    navigation->finishTransition();
+    EXPECT_EQ(navigation->screens().size(), 1) << "no history: back closes";
 
     web = openWeb("a.html");
     ASSERT_TRUE(idleOn(web, "A"));
@@ -163,14 +164,14 @@ TEST_F(WebScreenTest, BackStepsThroughHistoryThenTheScreenCloses) {
     ASSERT_TRUE(idleOn(web, "B"));
     QTest::mouseClick(web->naviBar()->left0, Qt::LeftButton);
     ASSERT_TRUE(idleOn(web, "A"));
-    EXPECT_EQ(stack->screens().size(), 2);
+    EXPECT_EQ(navigation->screens().size(), 2);
     EXPECT_FALSE(web->naviBar()->left1->isHidden());
 
     web->webView()->forward();
     ASSERT_TRUE(idleOn(web, "B"));
     QTest::mouseClick(web->naviBar()->left1, Qt::LeftButton);
-    stack->finishTransition();
-    EXPECT_EQ(stack->screens().size(), 1) << "close ignores the history";
+    navigation->finishTransition();
+    EXPECT_EQ(navigation->screens().size(), 1) << "close ignores the history";
 }
 
 TEST_F(WebScreenTest, RefreshFromTheMenuReloadsTheShownPage) {
@@ -182,7 +183,8 @@ TEST_F(WebScreenTest, RefreshFromTheMenuReloadsTheShownPage) {
     ASSERT_TRUE(menu);
     EXPECT_EQ(menu->entries(), QStringList{"刷新"});
     QTest::mouseClick(menu->entryButton(0), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return peer.count("/a.html") == loads + 1; }, kPageTimeoutMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return peer.count("/a.html") == loads + 1; }, kPageTimeoutMs));
     ASSERT_TRUE(idleOn(web, "A"));
 }
 
@@ -196,14 +198,15 @@ TEST_F(WebScreenTest, FailedLoadIsLoggedAndClosingEmptiesTheCache) {
     KQBaseWebVC* web = openWeb("a.html");
     ASSERT_TRUE(idleOn(web, "A"));
     web->setUrlStr(QString("http://127.0.0.1:%1/gone.html").arg(port));
-    ASSERT_TRUE(waitFor([&] { return LogCapture::contains("加载失败!!!!"); }, kPageTimeoutMs));
-    ASSERT_TRUE(waitFor([&] { return web->loadCount() == 0; }, kPageTimeoutMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return LogCapture::contains("加载失败!!!!"); }, kPageTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return web->loadCount() == 0; }, kPageTimeoutMs));
     EXPECT_TRUE(web->progressView()->isHidden());
 
     QTest::mouseClick(web->naviBar()->left1, Qt::LeftButton);
-    stack->finishTransition();
+    navigation->finishTransition();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(waitFor([] { return LogCapture::contains("释放了WebView"); }));
+    ASSERT_TRUE(QTest::qWaitFor([] { return LogCapture::contains("释放了WebView"); }));
     QWebEngineProfile* profile = KQJSInteractionVC::webProfile();
     EXPECT_EQ(profile->httpCacheType(), QWebEngineProfile::NoCache);
     EXPECT_EQ(profile->httpCacheMaximumSize(), 0);

@@ -15,17 +15,17 @@
 
 namespace {
 
-class OrderDetailTest : public OrderScreenFixture {
+class OrderDetailTest : public ScreenFixture {
 protected:
     // Opens the detail of an order the peer serves as given.
     KQDetailOrderVC* open(const QJsonObject& order) {
         serve(order);
         detail = push(new KQDetailOrderVC(order.value("order_id").toString()));
-        settle(1);
+        EXPECT_TRUE(settle());
         return detail;
     }
     void serve(const QJsonObject& order) {
-        peer.reply("/order/get.do", PeerReply::json(Payload::envelope(order)));
+        peer.reply("/order/get.do", PeerReply::json(Envelope::success(order)));
     }
     static QJsonObject withHistory(QJsonObject order, const QJsonArray& history) {
         order.insert("status_list", history);
@@ -73,9 +73,10 @@ TEST_F(OrderDetailTest, AnExpiredPaymentDeadlineFetchesAgainOnlyOnce) {
                         {Payload::history("payment", Clock::nowMs(), inSeconds(c.secondsLeft))});
         serve(pending);
         detail = push(new KQDetailOrderVC("5"));
-        settle(before + 1);
+        ASSERT_TRUE(settle());
         Clock::advance(3000);
-        QTest::qWait(300);
+        // Settled again means the fetch the deadline started was answered and started no other.
+        ASSERT_TRUE(settle());
         // The service still says "payment" with the same deadline: one more fetch, no loop.
         EXPECT_EQ(peer.count("/order/get.do"), before + 2);
         EXPECT_EQ(statusElement("firstDuration")->text(), "买家付款时间已到");
@@ -165,7 +166,7 @@ TEST_F(OrderDetailTest, APaidOrderOffersShippingAndClosing) {
     EXPECT_EQ(ship->order_id(), "2");
     EXPECT_EQ(ship->addressM().telephone, "+1 555 0100");
     pop();
-    settle(2); // shown again: fetched again
+    ASSERT_TRUE(settle()); // shown again: fetched again
     QTest::mouseClick(detail->contentV()->layout()->element<QPushButton>("closeBtn"),
                       Qt::LeftButton);
     navigation->finishTransition();

@@ -17,7 +17,7 @@
 
 namespace {
 
-class OrderListTest : public OrderScreenFixture {
+class OrderListTest : public ScreenFixture {
 protected:
     KQSOrderVC* open(int page) {
         list = push(new KQSOrderVC(page));
@@ -44,9 +44,9 @@ protected:
 };
 
 TEST_F(OrderListTest, OpensOnItsTabAndAsksForTheFirstPageOfThatFilter) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({})));
     open(2);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(list->sortView()->selectedIndex(), 2);
     const PeerRequest sent = last();
     EXPECT_EQ(sent.field("status"), "waitSend");
@@ -58,7 +58,6 @@ TEST_F(OrderListTest, OpensOnItsTabAndAsksForTheFirstPageOfThatFilter) {
         EXPECT_TRUE(sent.hasField(field)) << field;
         EXPECT_EQ(sent.field(field), "") << field;
     }
-    QTest::qWait(100);
     EXPECT_EQ(peer.count("/order/list.do"), 1)
         << "setting the first filter sends no second request";
     EXPECT_TRUE(table()->nullView()->isVisible()) << "an empty list shows the empty-state view";
@@ -67,11 +66,11 @@ TEST_F(OrderListTest, OpensOnItsTabAndAsksForTheFirstPageOfThatFilter) {
 TEST_F(OrderListTest, SectionsShowSourceStatusItemsAndTheirFooterAction) {
     QJsonObject anonymous = Payload::order("3", "mystery", 0);
     anonymous.insert("source", "");
-    peer.reply("/order/list.do", PeerReply::json(Payload::page(
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page(
                                      {Payload::order("1", "payment-done", 3, 0),
                                       Payload::order("2", "deliver", 1, 0.01), anonymous})));
     open(0);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(peer.requests().first().field("status"), "");
     ASSERT_EQ(table()->numberOfSections(), 3);
     EXPECT_EQ(table()->numberOfRows(0), 3);
@@ -101,67 +100,67 @@ TEST_F(OrderListTest, PagingAddsPagesAndAPullDownStartsAgainFromTheFirst) {
     int served = 0;
     peer.setHandler([&served](const PeerRequest& request) {
         const QString id = QStringLiteral("%1-%2").arg(request.field("start")).arg(++served);
-        return PeerReply::json(Payload::page({Payload::order(id, "payment")}));
+        return PeerReply::json(Envelope::page({Payload::order(id, "payment")}));
     });
     open(1);
-    settle(1);
+    ASSERT_TRUE(settle());
     table()->loadMoreFooter()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "10");
     table()->loadMoreFooter()->beginRefreshing();
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "20");
     EXPECT_EQ(last().field("status"), "waitPay");
     EXPECT_EQ(list->contentView()->modelArray().size(), 3);
     table()->refreshHeader()->beginRefreshing();
-    settle(4);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "0");
     ASSERT_EQ(list->contentView()->modelArray().size(), 1);
     EXPECT_EQ(list->contentView()->modelArray().first().order_id, "0-4");
 }
 
 TEST_F(OrderListTest, TouchingTheSelectedTabAgainRefreshesFromTheFirstPage) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "closed")})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({Payload::order("1", "closed")})));
     open(6);
-    settle(1);
+    ASSERT_TRUE(settle());
     table()->loadMoreFooter()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     QTest::mouseClick(list->sortView()->btnArr().at(6), Qt::LeftButton);
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "0");
     EXPECT_EQ(last().field("status"), "close");
     QTest::mouseClick(list->sortView()->btnArr().at(3), Qt::LeftButton);
-    settle(4);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("status"), "waitConfirm");
     EXPECT_EQ(list->sortView()->selectedIndex(), 3);
 }
 
 TEST_F(OrderListTest, AFailureEnvelopeStopsTheIndicatorSoTheNextPullWorks) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::failure("服务繁忙")));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::failure("服务繁忙")));
     open(0);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(Toast::visibleTexts().contains("服务繁忙"));
     EXPECT_FALSE(refreshing());
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("9", "payment")})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({Payload::order("9", "payment")})));
     table()->refreshHeader()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(table()->numberOfSections(), 1);
 }
 
 TEST_F(OrderListTest, ATransportFailureStopsTheIndicatorAndKeepsTheRows) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment")})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({Payload::order("1", "payment")})));
     open(0);
-    settle(1);
+    ASSERT_TRUE(settle());
     PeerReply down;
     down.status = 503;
     peer.reply("/order/list.do", down);
     table()->loadMoreFooter()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_FALSE(table()->loadMoreFooter()->isRefreshing());
     EXPECT_EQ(table()->numberOfSections(), 1);
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("2", "payment")})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({Payload::order("2", "payment")})));
     table()->loadMoreFooter()->beginRefreshing();
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "10") << "the page that failed is asked for again";
     EXPECT_EQ(table()->numberOfSections(), 2);
 }
@@ -173,7 +172,7 @@ std::function<PeerReply(const PeerRequest&)> slowWhenUnfiltered() {
         const QString id =
             QStringLiteral("%1-%2").arg(status.isEmpty() ? "all" : status, request.field("start"));
         PeerReply reply = PeerReply::json(
-            Payload::page({Payload::order(id, status.isEmpty() ? "payment" : "payment-done")}));
+            Envelope::page({Payload::order(id, status.isEmpty() ? "payment" : "payment-done")}));
         reply.delayMs = status.isEmpty() ? 300 : 0;
         return reply;
     };
@@ -192,7 +191,7 @@ TEST_F(OrderListTest, ATabTouchedWhileTheFirstPageLoadsEndsWithThatTabsOrdersOnl
     ASSERT_TRUE(waitSend) << "the new tab is asked for at once";
     EXPECT_EQ(waitSend->field("status"), "waitSend");
     EXPECT_EQ(waitSend->field("start"), "0");
-    ASSERT_TRUE(ServiceFixture::settle());
+    ASSERT_TRUE(settle());
     const auto ids = [this] {
         QStringList found;
         for (const KQOrderModel& order : list->contentView()->modelArray()) {
@@ -209,7 +208,7 @@ TEST_F(OrderListTest, ATabTouchedWhileTheFirstPageLoadsEndsWithThatTabsOrdersOnl
     ASSERT_TRUE(more);
     EXPECT_EQ(more->field("status"), "waitSend");
     EXPECT_EQ(more->field("start"), "10");
-    ASSERT_TRUE(ServiceFixture::settle());
+    ASSERT_TRUE(settle());
     EXPECT_EQ(ids(), (QStringList{"waitSend-0", "waitSend-10"}));
 }
 
@@ -218,7 +217,7 @@ TEST_F(OrderListTest, AShipmentAnnouncedWhileTheFirstPageLoadsReloadsAtOnce) {
     peer.setHandler([&served](const PeerRequest&) {
         ++served;
         PeerReply reply = PeerReply::json(
-            Payload::page({Payload::order(QStringLiteral("answer-%1").arg(served), "payment")}));
+            Envelope::page({Payload::order(QStringLiteral("answer-%1").arg(served), "payment")}));
         reply.delayMs = served == 1 ? 300 : 0;
         return reply;
     });
@@ -228,31 +227,32 @@ TEST_F(OrderListTest, AShipmentAnnouncedWhileTheFirstPageLoadsReloadsAtOnce) {
     const auto again = peer.waitForRequest("/order/list.do");
     ASSERT_TRUE(again) << "the reload is not swallowed by the refresh under way";
     EXPECT_EQ(again->field("status"), "waitSend");
-    ASSERT_TRUE(ServiceFixture::settle());
+    ASSERT_TRUE(settle());
     ASSERT_EQ(list->contentView()->modelArray().size(), 1);
     EXPECT_EQ(list->contentView()->modelArray().first().order_id, "answer-2");
 }
 
 TEST_F(OrderListTest, ClosingOrShippingElsewhereReloadsTheList) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment")})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({Payload::order("1", "payment")})));
     open(2);
-    settle(1);
+    ASSERT_TRUE(settle());
     table()->loadMoreFooter()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     push(new KQSBaesVC);
     NotificationCenter::post(OrderNotifications::sendGoods());
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "0");
     EXPECT_EQ(last().field("status"), "waitSend");
 }
 
 TEST_F(OrderListTest, FooterActionsAndRowsOpenTheirScreens) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("1", "payment-done"),
-                                                                Payload::order("2", "deliver")})));
-    peer.reply("/order/get.do", PeerReply::json(Payload::envelope(Payload::order("1", "payment"))));
-    peer.reply("/waybill/get.do", PeerReply::json(Payload::envelope(QJsonArray{})));
+    peer.reply("/order/list.do",
+               PeerReply::json(Envelope::page(
+                   {Payload::order("1", "payment-done"), Payload::order("2", "deliver")})));
+    peer.reply("/order/get.do", PeerReply::json(Envelope::success(Payload::order("1", "payment"))));
+    peer.reply("/waybill/get.do", PeerReply::json(Envelope::success(QJsonArray{})));
     open(0);
-    settle(1);
+    ASSERT_TRUE(settle());
     cell(0, 0);
     QTest::mouseClick(footer(0)->findChild<QPushButton*>("sendGoodBtn"), Qt::LeftButton);
     navigation->finishTransition();
@@ -268,7 +268,7 @@ TEST_F(OrderListTest, FooterActionsAndRowsOpenTheirScreens) {
     auto* tracking = qobject_cast<KQLogistyMsgVC*>(top());
     ASSERT_NE(tracking, nullptr);
     EXPECT_EQ(tracking->order_id(), "2");
-    settle(2);
+    ASSERT_TRUE(settle());
     pop();
 
     QTest::mouseClick(cell(1, 0), Qt::LeftButton, {}, QPoint(100, 30));
@@ -280,9 +280,9 @@ TEST_F(OrderListTest, FooterActionsAndRowsOpenTheirScreens) {
 }
 
 TEST_F(OrderListTest, TheMoreMenuOffersCommentManagement) {
-    peer.reply("/order/list.do", PeerReply::json(Payload::page({})));
+    peer.reply("/order/list.do", PeerReply::json(Envelope::page({})));
     open(0);
-    settle(1);
+    ASSERT_TRUE(settle());
     QTest::mouseClick(list->naviBar()->right0, Qt::LeftButton);
     auto* menu = window->findChild<PopoverMenu*>();
     ASSERT_NE(menu, nullptr);

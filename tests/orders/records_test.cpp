@@ -4,16 +4,8 @@
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
-#include <time.h>
 
 namespace {
-
-// Every time in this program is shown in UTC.
-const bool utc = [] {
-    qputenv("TZ", "UTC");
-    tzset();
-    return true;
-}();
 
 TEST(OrderRecords, AnOrderMapsItsNestedRecordsAndKeepsItsArrays) {
     QJsonObject json = Payload::order("100002", "payment-done", 2);
@@ -22,7 +14,7 @@ TEST(OrderRecords, AnOrderMapsItsNestedRecordsAndKeepsItsArrays) {
     json.insert("waybill", QJsonObject{{"content", "已揽收"}, {"posttime", 86400000}});
     json.insert("surprise", "ignored");
     const QList<KQOrderModel> orders =
-        OrderPayload::orderPage(QJsonDocument::fromJson(Payload::page({json})).object());
+        OrderPayload::orderPage(QJsonDocument::fromJson(Envelope::page({json})).object());
     ASSERT_EQ(orders.size(), 1);
     const KQOrderModel& order = orders.first();
     EXPECT_EQ(order.order_id, "100002");
@@ -37,11 +29,11 @@ TEST(OrderRecords, AnOrderMapsItsNestedRecordsAndKeepsItsArrays) {
 }
 
 TEST(OrderRecords, PayloadsWithoutTheirListGiveNothing) {
-    const QJsonObject noList = QJsonDocument::fromJson(Payload::envelope(QJsonObject{})).object();
+    const QJsonObject noList = QJsonDocument::fromJson(Envelope::success(QJsonObject{})).object();
     EXPECT_TRUE(OrderPayload::orderPage(noList).isEmpty());
     EXPECT_TRUE(OrderPayload::expressPage(noList).isEmpty());
     const KQOrderModel empty = OrderPayload::orderDetail(
-        QJsonDocument::fromJson(Payload::envelope(QJsonValue::Null)).object());
+        QJsonDocument::fromJson(Envelope::success(QJsonValue::Null)).object());
     EXPECT_TRUE(empty.order_id.isEmpty());
     EXPECT_TRUE(empty.items().isEmpty());
 }
@@ -86,6 +78,7 @@ TEST(OrderStatusVocabulary, TabsSendTheirFilters) {
 }
 
 TEST(OrderTexts, SpecificationValuesMoneyAndTimes) {
+    const TimeZoneGuard zone("UTC");
     EXPECT_EQ(OrderTexts::specValues("颜色=红,尺码=XL"), "红,XL");
     EXPECT_EQ(OrderTexts::specValues("均码,颜色=蓝"), "均码,蓝");
     EXPECT_EQ(OrderTexts::specValues("a=b=c"), "c");

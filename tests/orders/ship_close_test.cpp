@@ -21,13 +21,13 @@ QJsonObject express(const QString& id, const QString& name) {
 }
 
 QByteArray expressPage(const QJsonArray& companies) {
-    return Payload::envelope(QJsonObject{{"list", companies}});
+    return Envelope::success(QJsonObject{{"list", companies}});
 }
 
-class ShipAndCloseTest : public OrderScreenFixture {
+class ShipAndCloseTest : public ScreenFixture {
 protected:
     void SetUp() override {
-        OrderScreenFixture::SetUp();
+        ScreenFixture::SetUp();
         NotificationCenter::observe(OrderNotifications::sendGoods(), &observer,
                                     [this] { ++announced; });
     }
@@ -43,7 +43,7 @@ TEST_F(ShipAndCloseTest, ClosingSendsTheChosenReasonThenAnnouncesAndReturns) {
     const Case cases[] = {{{}, "无法联系上买家"}, {{1, 4}, "其他"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sent);
-        peer.reply("/order/close.do", PeerReply::json(Payload::envelope(QJsonObject{})));
+        peer.reply("/order/close.do", PeerReply::json(Envelope::success(QJsonObject{})));
         auto* close = push(new KQCloseOrderVC("100001"));
         for (int index : c.touches) {
             QTest::mouseClick(close->btnArr().at(index), Qt::LeftButton, {}, QPoint(30, 9));
@@ -58,7 +58,7 @@ TEST_F(ShipAndCloseTest, ClosingSendsTheChosenReasonThenAnnouncesAndReturns) {
         }
         const int before = int(peer.requests().size());
         QTest::mouseClick(close->submitBtn(), Qt::LeftButton);
-        settle(before + 1);
+        ASSERT_TRUE(settle());
         EXPECT_EQ(last().path, "/order/close.do");
         EXPECT_EQ(last().field("order_id"), "100001");
         EXPECT_EQ(last().field("reason"), QString::fromUtf8(c.sent));
@@ -69,20 +69,20 @@ TEST_F(ShipAndCloseTest, ClosingSendsTheChosenReasonThenAnnouncesAndReturns) {
 }
 
 TEST_F(ShipAndCloseTest, ARefusedCloseStaysForAnotherTry) {
-    peer.reply("/order/close.do", PeerReply::json(Payload::failure("该订单当前状态不能关闭")));
+    peer.reply("/order/close.do", PeerReply::json(Envelope::failure("该订单当前状态不能关闭")));
     auto* close = push(new KQCloseOrderVC("100003"));
     QTest::mouseClick(close->submitBtn(), Qt::LeftButton);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(top(), close);
     EXPECT_TRUE(Toast::visibleTexts().contains("该订单当前状态不能关闭"));
     EXPECT_EQ(announced, 0);
 }
 
 TEST_F(ShipAndCloseTest, ShippingWithNothingFilledInLetsTheServiceJudge) {
-    peer.reply("/waybill/send.do", PeerReply::json(Payload::failure("请选择快递公司")));
+    peer.reply("/waybill/send.do", PeerReply::json(Envelope::failure("请选择快递公司")));
     auto* ship = push(new KQSendGoodsVC("100002", {}));
     QTest::mouseClick(ship->saveBtn, Qt::LeftButton);
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(last().hasField("company_id"));
     EXPECT_EQ(last().field("company_id"), "");
     EXPECT_EQ(last().field("waybill_number"), "");
@@ -94,7 +94,7 @@ TEST_F(ShipAndCloseTest, ShippingWithNothingFilledInLetsTheServiceJudge) {
 TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
     peer.reply("/express/list.do",
                PeerReply::json(expressPage({express("1", "顺丰速运"), express("2", "DHL")})));
-    peer.reply("/waybill/send.do", PeerReply::json(Payload::envelope(QJsonObject{})));
+    peer.reply("/waybill/send.do", PeerReply::json(Envelope::success(QJsonObject{})));
     KQOrderBuyerAddressModel address;
     address.name = "Alice";
     address.telephone = "+1 555 0100";
@@ -108,7 +108,7 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
         navigation->finishTransition();
         auto* picker = qobject_cast<KQChooseWaybillVC*>(top());
         ASSERT_NE(picker, nullptr);
-        settle(row + 1);
+        ASSERT_TRUE(settle());
         ASSERT_EQ(picker->tableView()->numberOfSections(), 2);
         if (row == 0) {
             EXPECT_EQ(last().field("start"), "0");
@@ -131,7 +131,7 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
 
     QTest::keyClicks(ship->idRight, "SF1234567");
     QTest::mouseClick(ship->saveBtn, Qt::LeftButton);
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().path, "/waybill/send.do");
     EXPECT_EQ(last().field("order_id"), "100002");
     EXPECT_EQ(last().field("company_id"), "2");
@@ -144,14 +144,14 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
 TEST_F(ShipAndCloseTest, ThePickerPagesAndStopsItsIndicatorsOnFailure) {
     peer.reply("/express/list.do", PeerReply::json(expressPage({express("1", "顺丰速运")})));
     auto* picker = push(new KQChooseWaybillVC);
-    settle(1);
+    ASSERT_TRUE(settle());
     picker->tableView()->loadMoreFooter()->beginRefreshing();
-    settle(2);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("start"), "10");
     EXPECT_EQ(picker->dataArray().size(), 2);
-    peer.reply("/express/list.do", PeerReply::json(Payload::failure("分页参数不正确")));
+    peer.reply("/express/list.do", PeerReply::json(Envelope::failure("分页参数不正确")));
     picker->tableView()->loadMoreFooter()->beginRefreshing();
-    settle(3);
+    ASSERT_TRUE(settle());
     EXPECT_FALSE(picker->tableView()->loadMoreFooter()->isRefreshing());
     EXPECT_FALSE(picker->tableView()->refreshHeader()->isRefreshing());
 }
@@ -168,19 +168,19 @@ QJsonObject waybill(const QString& number, const QString& company, const QJsonVa
     return bill;
 }
 
-class TrackingTest : public OrderScreenFixture {};
+class TrackingTest : public ScreenFixture {};
 
 TEST_F(TrackingTest, ShowsTheFirstWaybillWithItsStepsNewestHighlighted) {
     const QString longStep =
         QString("【洛杉矶】包裹已到达目的地分拨中心，正在安排派送，请保持电话畅通").repeated(2);
     peer.reply("/waybill/get.do",
-               PeerReply::json(Payload::envelope(QJsonArray{
+               PeerReply::json(Envelope::success(QJsonArray{
                    waybill("SF1234567", "顺丰速运",
                            QJsonArray{QJsonObject{{"time", "86400000"}, {"content", longStep}},
                                       QJsonObject{{"time", "3600000"}, {"content", "已揽收"}}}),
                    waybill("OLD999", "DHL", QJsonArray{})})));
     auto* tracking = push(new KQLogistyMsgVC("100003"));
-    settle(1);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(last().field("order_id"), "100003");
     ASSERT_TRUE(tracking->model().has_value());
     EXPECT_EQ(tracking->nameLabel->text(), "顺丰速运");
@@ -218,17 +218,17 @@ TEST_F(TrackingTest, AWaybillWithoutStepsOrNoWaybillAtAll) {
         const char* number;
     };
     const Case cases[] = {
-        {Payload::envelope(QJsonArray{waybill("SF1", "顺丰速运", QJsonValue::Null)}), "顺丰速运",
+        {Envelope::success(QJsonArray{waybill("SF1", "顺丰速运", QJsonValue::Null)}), "顺丰速运",
          "SF1"},
-        {Payload::envelope(QJsonArray{waybill("SF2", "DHL", QJsonValue::Undefined)}), "DHL", "SF2"},
-        {Payload::envelope(QJsonArray{}), "", ""},
-        {Payload::envelope(QJsonValue::Null), "", ""},
+        {Envelope::success(QJsonArray{waybill("SF2", "DHL", QJsonValue::Undefined)}), "DHL", "SF2"},
+        {Envelope::success(QJsonArray{}), "", ""},
+        {Envelope::success(QJsonValue::Null), "", ""},
     };
     for (const Case& c : cases) {
         peer.reply("/waybill/get.do", PeerReply::json(c.body));
         const int before = int(peer.requests().size());
         auto* tracking = push(new KQLogistyMsgVC("100003"));
-        settle(before + 1);
+        ASSERT_TRUE(settle());
         EXPECT_EQ(tracking->nameLabel->text(), QString::fromUtf8(c.company));
         EXPECT_EQ(tracking->expressLabel->text(), QString::fromUtf8(c.number));
         EXPECT_TRUE(tracking->logArray().isEmpty());

@@ -1,7 +1,8 @@
-#include "support/ServiceFixture.h"
 #include "service/KQAccountTool.h"
 #include "service/KQCookies.h"
 #include "service/LoginAccount.h"
+#include "support/ServiceFixture.h"
+#include "support/TimeZoneGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,28 +29,6 @@ QByteArray readRaw(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Sets the process time zone for one test.
-class TimeZoneScope {
-public:
-    explicit TimeZoneScope(const char* zone)
-        : old_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~TimeZoneScope() {
-        if (had_) {
-            qputenv("TZ", old_);
-        } else {
-            qunsetenv("TZ");
-        }
-        tzset();
-    }
-
-private:
-    QByteArray old_;
-    bool had_;
-};
 
 // Collects every log line written while it lives.
 class LogCapture {
@@ -98,7 +77,7 @@ protected:
 };
 
 TEST_F(AccountTest, ASavedAccountReadsBackWithItsExpiryInLocalTimeReadAsGmt) {
-    TimeZoneScope zone("Asia/Shanghai");
+    const TimeZoneGuard zone("Asia/Shanghai");
     Clock::useTestClock(QDateTime(QDate(2016, 5, 18), QTime(9, 0)));
     ASSERT_TRUE(LoginAccount::saveLoginAccountWithshopid("shop-7", "13800000000", "p@ss word"));
     const std::optional<KQAccount> account = KQAccountTool::account();

@@ -321,20 +321,6 @@ int TestPeer::count(const QByteArray& path) const {
                                           [&](const PeerRequest& r) { return r.path == wanted; }));
 }
 
-bool TestPeer::waitForRequests(int n, int timeoutMs) {
-    QEventLoop loop;
-    connect(this, &TestPeer::requestReceived, &loop, [&] {
-        if (requests_.size() >= n) {
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (requests_.size() < n) {
-        loop.exec();
-    }
-    return requests_.size() >= n;
-}
-
 std::optional<PeerRequest> TestPeer::waitForRequest(const QByteArray& path, int timeoutMs) {
     const QByteArray wanted = normalisedPath(path);
     const auto next = [&]() -> std::optional<PeerRequest> {

@@ -72,7 +72,6 @@ public:
     // The next request to path that no earlier call returned, waiting for it to arrive (the event
     // loop runs meanwhile); nullopt when none came in time.
     std::optional<PeerRequest> waitForRequest(const QByteArray& path, int timeoutMs = 5000);
-    bool waitForRequests(int n, int timeoutMs = 5000); // spins the event loop
 
     // The decoding the peer applies to form bodies; exposed so tests can check it on its own.
     static QList<QPair<QString, QString>> decodeForm(const QByteArray& body);

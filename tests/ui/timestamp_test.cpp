@@ -1,35 +1,12 @@
 #include "platform/Clock.h"
+#include "support/TimeZoneGuard.h"
 #include "ui/Timestamp_Time.h"
 
 #include <QDateTime>
 #include <QTimeZone>
 #include <gtest/gtest.h>
-#include <time.h>
 
 namespace {
-
-// Runs each test in a fixed zone, so that the texts do not depend on the machine.
-class ZoneGuard {
-public:
-    explicit ZoneGuard(const char* zone)
-        : old_(qgetenv("TZ")), hadOld_(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~ZoneGuard() {
-        if (hadOld_) {
-            qputenv("TZ", old_);
-        } else {
-            qunsetenv("TZ");
-        }
-        tzset();
-        Clock::useRealClock();
-    }
-
-private:
-    QByteArray old_;
-    bool hadOld_;
-};
 
 // Eight hours east of GMT, no daylight saving.
 constexpr const char* kEast8 = "CST-8";
@@ -42,13 +19,13 @@ qint64 utcMs(int y, int mo, int d, int h, int mi, int s) {
 }
 
 TEST(Timestamp, ZeroIsTheStartOf1970InLocalTime) {
-    ZoneGuard zone(kEast8);
+    const TimeZoneGuard zone(kEast8);
     EXPECT_EQ(Timestamp_Time::timestampConversionTimeWithTimeStr(0), "1970-01-01 08:00:00");
     EXPECT_EQ(Timestamp_Time::mmDdTimeWithTimestamp(0), "01-01");
 }
 
 TEST(Timestamp, YearEndShowsTheInstantsOwnCalendarYear) {
-    ZoneGuard zone(kEast8);
+    const TimeZoneGuard zone(kEast8);
     struct Case {
         qint64 ms;
         const char* dateTime;
@@ -70,20 +47,22 @@ TEST(Timestamp, YearEndShowsTheInstantsOwnCalendarYear) {
 }
 
 TEST(Timestamp, DaysFromNowFollowTheClock) {
-    ZoneGuard zone(kEast8);
+    const TimeZoneGuard zone(kEast8);
     Clock::useTestClock(QDateTime(QDate(2016, 5, 18), QTime(9, 12, 12)));
     EXPECT_EQ(Timestamp_Time::stringWithDateDay(0), "2016-05-18 09:12:12");
     EXPECT_EQ(Timestamp_Time::stringWithDateDay(-7), "2016-05-11 09:12:12");
     EXPECT_EQ(Timestamp_Time::ymdStringWithDateDay(-30), "2016-04-18");
     EXPECT_EQ(Timestamp_Time::ymdStringWithDateDay(1), "2016-05-19");
+    Clock::useRealClock();
 }
 
 TEST(Timestamp, DaylightSavingChangeShiftsTheShownHour) {
-    ZoneGuard zone(kNewYork);
+    const TimeZoneGuard zone(kNewYork);
     // 2016-03-20 12:00 EDT; thirty whole days earlier lies before the change of 13 March.
     Clock::useTestClock(QDateTime::fromMSecsSinceEpoch(utcMs(2016, 3, 20, 16, 0, 0)));
     EXPECT_EQ(Timestamp_Time::stringWithDateDay(0), "2016-03-20 12:00:00");
     EXPECT_EQ(Timestamp_Time::stringWithDateDay(-30), "2016-02-19 11:00:00");
+    Clock::useRealClock();
 }
 
 } // namespace
