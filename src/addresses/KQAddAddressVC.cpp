@@ -172,11 +172,7 @@ void KQAddAddressVC::saveAddress() {
     }
     saveButton_->setEnabled(false);
     KQRequest* request = KQHttpClientList::request_saveAddressWith(
-        formModel(), [this](const QJsonObject* reply, const ServiceError*) {
-            if (reply) {
-                saved();
-            }
-        });
+        formModel(), onReply([this](const QJsonObject&) { saved(); }));
     request->guardedBy(this);
     connect(request, &KQRequest::finished, saveButton_,
             [button = saveButton_] { button->setEnabled(true); });

@@ -76,12 +76,12 @@ void KQSLogisticsVC::resizeEvent(QResizeEvent* event) {
 
 void KQSLogisticsVC::getAddressListData() {
     const quint64 generation = ++listGeneration_;
-    KQHttpClientList::request_addressListBlock([this, generation](const QJsonObject* reply,
-                                                                  const ServiceError*) {
-        if (reply && generation == listGeneration_) {
-            showList(KQLogisticsModel::listFromReply(*reply));
+    KQHttpClientList::request_addressListBlock(onReply([this,
+                                                        generation](const QJsonObject& reply) {
+        if (generation == listGeneration_) {
+            showList(KQLogisticsModel::listFromReply(reply));
         }
-    })->guardedBy(this);
+    }))->guardedBy(this);
 }
 
 void KQSLogisticsVC::showList(const QList<KQLogisticsModel>& records) {
@@ -130,12 +130,9 @@ void KQSLogisticsVC::chooseDefault(const QString& addressId) {
     }
     KQLogisticsModel marked = dataArray_.at(index);
     marked.default_receive = true;
-    KQHttpClientList::request_saveAddressWith(marked, [this, addressId](const QJsonObject* reply,
-                                                                        const ServiceError*) {
-        if (reply) {
-            defaultMarked(addressId);
-        }
-    })->guardedBy(this);
+    KQHttpClientList::request_saveAddressWith(
+        marked, onReply([this, addressId](const QJsonObject&) { defaultMarked(addressId); }))
+        ->guardedBy(this);
 }
 
 void KQSLogisticsVC::defaultMarked(const QString& addressId) {
@@ -165,12 +162,9 @@ void KQSLogisticsVC::deleteAddress(const QString& addressId) {
 void KQSLogisticsVC::sendDelete(const QString& addressId) {
     KQProject& bag = KQProject::project();
     bag.address_id = addressId;
-    KQHttpClientList::request_deleteAddressWith(bag, [this, addressId](const QJsonObject* reply,
-                                                                       const ServiceError*) {
-        if (reply) {
-            deleted(addressId);
-        }
-    })->guardedBy(this);
+    KQHttpClientList::request_deleteAddressWith(
+        bag, onReply([this, addressId](const QJsonObject&) { deleted(addressId); }))
+        ->guardedBy(this);
 }
 
 void KQSLogisticsVC::deleted(const QString& addressId) {

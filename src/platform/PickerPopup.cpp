@@ -120,6 +120,21 @@ protected:
         event->accept();
     }
 
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = true;
+        }
+        const bool handled = QListWidget::viewportEvent(event);
+        if (event->type() == QEvent::MouseButtonRelease) {
+            pressed_ = false;
+            // A drag or flick brings its row to the middle once it comes to rest.
+            if (!moving_) {
+                centre();
+            }
+        }
+        return handled;
+    }
+
     void paintEvent(QPaintEvent* event) override {
         QListWidget::paintEvent(event);
         QPainter painter(viewport());
@@ -142,25 +157,35 @@ private:
         if (row >= 0 && !item(row)->isSelected()) {
             quietly([&] { item(row)->setSelected(true); });
         }
-        centre();
+        // Under a held touch the rows stay put, so that the release lands on the touched row.
+        if (!pressed_) {
+            centre();
+        }
         if (!quiet_ && row >= 0 && onTurned) {
             onTurned(row);
         }
     }
 
-    // Assistive technology selects an item without making it current; a row never ends up
-    // unselected.
+    // Assistive technology selects an item without making it current, and may clear the
+    // selection first; the newly selected row becomes the chosen one, and a wheel never stays
+    // without a selected row.
     void selectionChanged() {
         const QList<QListWidgetItem*> selected = selectedItems();
-        if (selected.isEmpty()) {
-            if (currentRow() >= 0) {
-                quietly([&] { item(currentRow())->setSelected(true); });
+        for (QListWidgetItem* each : selected) {
+            if (row(each) != currentRow()) {
+                setCurrentRow(row(each));
+                return;
             }
-            return;
         }
-        const int chosen = row(selected.first());
-        if (chosen != currentRow()) {
-            setCurrentRow(chosen);
+        if (selected.isEmpty()) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (selectedItems().isEmpty() && currentRow() >= 0) {
+                        quietly([&] { item(currentRow())->setSelected(true); });
+                    }
+                },
+                Qt::QueuedConnection);
         }
     }
 
@@ -187,6 +212,7 @@ private:
 
     bool quiet_ = false;
     bool moving_ = false;
+    bool pressed_ = false;
 };
 
 PickerPopup::PickerPopup(int wheelCount, QWidget* parent)

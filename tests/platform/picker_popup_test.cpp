@@ -107,7 +107,8 @@ TEST_F(PickerPopupTest, RowsAreListItemsThatAssistiveTechnologyCanSelect) {
 
 TEST_F(PickerPopupTest, ConfirmReportsWhileTheRowsStandThenCloses) {
     QString seen;
-    connect(picker.data(), &PickerPopup::confirmed, [&] { seen = picker->selectedText(1); });
+    QObject::connect(picker.data(), &PickerPopup::confirmed,
+                     [&] { seen = picker->selectedText(1); });
     QSignalSpy cancelled(picker.data(), &PickerPopup::cancelled);
     touch(1, 1);
     QTest::mouseClick(picker->confirmButton(), Qt::LeftButton);

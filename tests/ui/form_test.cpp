@@ -56,9 +56,11 @@ TEST_F(FormTest, RowsNameTheirControlsAsTheOwnerSeesThem) {
     FormRow* name = FormRow::textField("联系人", "请输入您的姓名", &window);
     FormRow* province = FormRow::choice("选择省份", "请选择", &window);
     FormRow* toggle = FormRow::toggle("设为默认发货地址", &window);
+    int y = 0;
     for (FormRow* row : {name, province, toggle}) {
-        row->setGeometry(0, 0, 375, 50);
+        row->setGeometry(0, y, 375, 50);
         row->show();
+        y += 50;
     }
     EXPECT_EQ(name->field()->accessibleName(), "请输入您的姓名");
     EXPECT_EQ(name->field()->alignment() & Qt::AlignRight, Qt::AlignRight);
@@ -72,7 +74,7 @@ TEST_F(FormTest, RowsNameTheirControlsAsTheOwnerSeesThem) {
     EXPECT_LE(toggle->switchControl()->geometry().right(), 375 - FormRow::kSideMargin);
 
     QSignalSpy opened(province->button(), &QPushButton::clicked);
-    QTest::mouseClick(province, Qt::LeftButton, {}, QPoint(60, 25));
+    QTest::mouseClick(province->childAt(60, 25), Qt::LeftButton);
     EXPECT_EQ(opened.count(), 1);
     name->field()->setFocus();
     QTest::keyClick(name->field(), Qt::Key_Return);
