@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/DemoService.h"
 #include "app/Options.h"
+#include "app/Tour.h"
 #include "app/TourRunner.h"
 #include "platform/PhoneWindow.h"
 
@@ -57,13 +58,15 @@ int main(int argc, char** argv) {
     std::unique_ptr<DemoService> demo;
     if (options.demo) {
         demo = std::make_unique<DemoService>();
-        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset); !reason.isEmpty()) {
+        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset);
+            !reason.isEmpty()) {
             std::fprintf(stderr, "shopowner: %s\n", qPrintable(reason));
             return 1;
         }
-        std::printf("shopowner: demo shop at %s (sign in with %s / %s)\n",
-                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile,
-                    TourRunner::kDemoPassword);
+        std::printf("shopowner: demo shop at %s (sign in with %s / %s, or %s / %s for an empty "
+                    "shop)\n",
+                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile, TourRunner::kDemoPassword,
+                    Tour::kEmptyShopMobile, TourRunner::kDemoPassword);
         std::fflush(stdout);
     }
 
