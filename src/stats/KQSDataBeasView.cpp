@@ -57,15 +57,14 @@ void KQSDataBeasView::createData(int page) {
     bag.end_time = StatsPeriod::endTime();
     bag.source = QString();
     const quint64 serial = ++requested_;
-    KQRequest* request =
-        sendRequest(bag, [this, page, serial](const QJsonObject* reply, const ServiceError*) {
-            if (!reply || page != page_ || serial < shownRequest_) {
-                return;
-            }
-            shownRequest_ = serial;
-            figuresPage_ = page;
-            showReply(*reply);
-        });
+    KQRequest* request = sendRequest(bag, onReply([this, page, serial](const QJsonObject& reply) {
+                                         if (page != page_ || serial < shownRequest_) {
+                                             return;
+                                         }
+                                         shownRequest_ = serial;
+                                         figuresPage_ = page;
+                                         showReply(reply);
+                                     }));
     request->guardedBy(this);
     // Runs after the reply callback, whatever the outcome.
     connect(request, &KQRequest::finished, this, [this, page] {

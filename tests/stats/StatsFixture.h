@@ -107,7 +107,7 @@ protected:
     }
 
     void TearDown() override {
-        settle();
+        EXPECT_TRUE(settle());
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ServiceFixture::TearDown();
@@ -124,12 +124,6 @@ protected:
         stack->pushViewController(screen, false);
         stack->finishTransition();
         return screen;
-    }
-
-    // Waits until no request is open.
-    static void settle() {
-        EXPECT_TRUE(QTest::qWaitFor([] { return KQRequest::openCount() == 0; }, 10000));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The requests that arrived since `from`, as their paths.

@@ -267,12 +267,20 @@ TEST_F(StatsScreenTest, ALateReplyForAnEarlierPeriodIsDropped) {
     answer = [](const PeerRequest& request) {
         const QList<qint64> days = daysAskedFor(request);
         PeerReply reply = success(figures(request.path, days));
-        reply.delayMs = days.size() == 7 ? 400 : 0;
+        reply.held = days.size() == 7;
         return reply;
     };
     openScreen();
     ASSERT_TRUE(peer.waitForRequests(3));
-    choosePeriod(1);
+    screen->topBar()->btns().at(1)->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] {
+        return visitors()->figuresPage() == 1 && orders()->figuresPage() == 1 &&
+               revenue()->figuresPage() == 1;
+    }));
+    for (const char* path : {kVisitors, kOrders, kRevenue}) {
+        ASSERT_TRUE(peer.release(path));
+    }
+    ASSERT_TRUE(settle());
     for (KQSDataBeasView* view : screen->dataViews()) {
         EXPECT_EQ(view->figuresPage(), 1);
     }
@@ -286,19 +294,22 @@ TEST_F(StatsScreenTest, AnOlderReplyForTheSamePeriodDoesNotReplaceANewerOne) {
     int asked = 0;
     answer = [&asked](const PeerRequest& request) {
         QJsonObject data = figures(request.path, daysAskedFor(request));
-        // The orders page asks twice; the first answer is slow and tells old figures.
+        // The orders page asks twice; the first answer comes last and tells old figures.
         if (request.path == kOrders && ++asked == 1) {
             data["total_order_count"] = 1;
-            PeerReply slow = success(data);
-            slow.delayMs = 400;
-            return slow;
+            PeerReply old = success(data);
+            old.held = true;
+            return old;
         }
         return success(data);
     };
     openScreen();
     ASSERT_TRUE(peer.waitForRequests(3));
     screen->bottomBar()->btns().at(1)->click();
-    settle();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return orders()->figuresPage() == 0; }));
+    EXPECT_EQ(orders()->totalLabels().at(0)->text(), "1007");
+    ASSERT_TRUE(peer.release(kOrders));
+    ASSERT_TRUE(settle());
     EXPECT_EQ(orders()->totalLabels().at(0)->text(), "1007");
 }
 
