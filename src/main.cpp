@@ -2,6 +2,7 @@
 #include "app/AppDelegate.h"
 #include "app/DemoService.h"
 #include "app/Options.h"
+#include "app/Tour.h"
 #include "app/TourRunner.h"
 #include "platform/PhoneWindow.h"
 
@@ -63,9 +64,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "shopowner: %s\n", qPrintable(reason));
             return 1;
         }
-        std::printf("shopowner: demo shop at %s (sign in with %s / %s)\n",
-                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile,
-                    TourRunner::kDemoPassword);
+        std::printf("shopowner: demo shop at %s (sign in with %s / %s, or %s / %s for an empty "
+                    "shop)\n",
+                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile, TourRunner::kDemoPassword,
+                    Tour::kEmptyShopMobile, TourRunner::kDemoPassword);
         std::fflush(stdout);
     }
 

@@ -7,17 +7,21 @@ class KQSRootVC;
 class Screen;
 
 // The screens of `shopowner --demo --tour DIR`. Each subsystem adds the screens it owns; the
-// tour signs in as the demo owner, then for every step in order: returns every tab to its
-// first screen and selects tab 0 (unless the step continues the previous one), runs the
-// step's `show`, waits until the requests it caused are answered, and saves the window as
-// DIR/<name>.png.
+// tour signs in as the demo owner, then for every step in order: signs in as the step's owner
+// when another one is signed in, returns every tab to its first screen and selects tab 0
+// (unless the step continues the previous one), runs the step's `show`, waits until the
+// requests it caused are answered, and saves the window as DIR/<name>.png.
 class Tour {
 public:
     struct Step {
         QString name;               // file name without ".png", e.g. "orders-list"
         std::function<void()> show; // brings the screen up as the owner would
         bool continuesPrevious = false;
+        QString mobile = {}; // the owner the step is seen by; empty: the demo shop's owner
     };
+
+    // The demo service's second owner, whose shop has no orders, trades or statistics.
+    static constexpr const char* kEmptyShopMobile = "13900139000";
 
     static void add(Step step);
     static const QList<Step>& steps();

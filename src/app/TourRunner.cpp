@@ -43,22 +43,26 @@ void TourRunner::start() {
     AppDelegate::showSignIn();
     whenQuiet([this] {
         if (save(QStringLiteral("sign-in"))) {
-            signIn();
+            signIn(QString::fromLatin1(kDemoMobile), [this] { runStep(0); });
         }
     });
 }
 
-void TourRunner::signIn() {
+void TourRunner::signIn(const QString& mobile, std::function<void()> then) {
+    if (Tour::root()) {
+        AppDelegate::showSignIn();
+    }
     KQSLoginVC* login = KQSLoginVC::login();
-    login->userIdField->setText(QString::fromLatin1(kDemoMobile));
+    login->userIdField->setText(mobile);
     login->passwordField->setText(QString::fromLatin1(kDemoPassword));
     login->loginClick();
-    whenQuiet([this] {
+    whenQuiet([this, mobile, then = std::move(then)] {
         if (!Tour::root()) {
-            fail(QStringLiteral("the demo owner could not sign in"));
+            fail(QStringLiteral("%1 could not sign in").arg(mobile));
             return;
         }
-        runStep(0);
+        signedIn_ = mobile;
+        then();
     });
 }
 
@@ -71,6 +75,11 @@ void TourRunner::runStep(int index) {
         return;
     }
     const Tour::Step& step = steps[index];
+    const QString owner = step.mobile.isEmpty() ? QString::fromLatin1(kDemoMobile) : step.mobile;
+    if (owner != signedIn_) {
+        signIn(owner, [this, index] { runStep(index); });
+        return;
+    }
     if (!step.continuesPrevious) {
         resetTabs();
     }

@@ -25,7 +25,9 @@ signals:
     void finished(bool ok, const QString& message);
 
 private:
-    void signIn();
+    // Signs in as the owner with this mobile number (every demo owner has the demo password),
+    // then calls then().
+    void signIn(const QString& mobile, std::function<void()> then);
     void runStep(int index);
     void resetTabs();
     // Calls then() once nothing has been in flight for a while (or after a time limit).
@@ -38,6 +40,7 @@ private:
     QStringList written_;
     QTimer* poll_;
     std::function<void()> pending_;
+    QString signedIn_;
     int quietTicks_ = 0;
     int waitedTicks_ = 0;
 };

@@ -16,53 +16,13 @@
 
 namespace {
 
-using Fields = QList<QPair<QString, QString>>;
 using DataCheck = std::function<void(const QJsonValue&)>;
-
-class ShopServiceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(m_service.start(m_dir.path()));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    void restart() {
-        m_service.stop();
-        ASSERT_TRUE(m_service.start(m_dir.path()));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    QJsonObject order(const QString& orderId) {
-        const ServiceReply reply = m_client->post("order/get.do", {{"order_id", orderId}});
-        EXPECT_TRUE(reply.ok()) << reply.message().toStdString();
-        return reply.data().toObject();
-    }
-
-    QJsonArray list(const QString& path, const Fields& fields) {
-        const ServiceReply reply = m_client->post(path, fields);
-        EXPECT_TRUE(reply.ok()) << path.toStdString() << ": " << reply.message().toStdString();
-        return reply.data().toObject().value("list").toArray();
-    }
-
-    QTemporaryDir m_dir;
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-};
 
 const Fields kPage{{"start", "0"}, {"size", "10"}};
 
 Fields withPage(Fields fields) {
     fields.append(kPage);
     return fields;
-}
-
-QString statStart(int days) {
-    return QDate::currentDate().addDays(-(days - 1)).toString("yyyy-MM-dd");
-}
-
-QString nowText() {
-    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
 }
 
 void expectPageOf(const QJsonValue& data, int rows, const QStringList& keys) {
