@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <memory>
@@ -14,16 +15,20 @@
 class ServiceProcess {
 public:
     ~ServiceProcess();
-    bool start(const QString& dataDir);
+    bool start(const QString& dataDir, const QStringList& options = {});
     void stop();
     QString baseUrl() const { return m_baseUrl; }
     // Everything the service printed on standard output so far.
     QString output();
+    // The next security code printed for mobile after the ones already taken, waiting until
+    // it is printed (empty if it never is).
+    QString nextCode(const QString& mobile);
 
 private:
     std::unique_ptr<QProcess> m_process;
     QString m_baseUrl;
     QString m_output;
+    qsizetype m_codesRead = 0;
 };
 
 struct ServiceReply {
