@@ -1,9 +1,13 @@
+#include "app/Tour.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
+#include "settings/SettingsScreens.h"
 
 // Every subsystem registers its screens (first screens of the tabs by class name) and its tour
 // steps here, one call each.
 void registerFeatures() {
     registerHomeScreens();
     registerOrderScreens();
+    registerSettingsScreens();
+    Tour::addRecoverySteps();
 }

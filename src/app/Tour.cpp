@@ -27,7 +27,9 @@ KQSRootVC* Tour::root() {
 
 void Tour::push(Screen* screen) {
     KQSRootVC* tabs = root();
-    auto* stack = tabs ? qobject_cast<KQSNavigtionVC*>(tabs->currentStack()) : nullptr;
+    PhoneWindow* window = PhoneWindow::current();
+    QWidget* current = tabs ? tabs->currentStack() : window ? window->root() : nullptr;
+    auto* stack = qobject_cast<KQSNavigtionVC*>(current);
     if (stack) {
         stack->pushViewController(screen, true);
         stack->finishTransition();

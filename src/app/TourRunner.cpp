@@ -43,7 +43,7 @@ void TourRunner::start() {
     AppDelegate::showSignIn();
     whenQuiet([this] {
         if (save(QStringLiteral("sign-in"))) {
-            signIn();
+            runStep(0, true);
         }
     });
 }
@@ -58,12 +58,19 @@ void TourRunner::signIn() {
             fail(QStringLiteral("the demo owner could not sign in"));
             return;
         }
-        runStep(0);
+        runStep(0, false);
     });
 }
 
-void TourRunner::runStep(int index) {
+void TourRunner::runStep(int index, bool beforeSignIn) {
     const QList<Tour::Step>& steps = Tour::steps();
+    while (index < steps.size() && steps[index].beforeSignIn != beforeSignIn) {
+        ++index;
+    }
+    if (index >= steps.size() && beforeSignIn) {
+        signIn();
+        return;
+    }
     if (index >= steps.size()) {
         emit finished(
             true,
@@ -75,9 +82,9 @@ void TourRunner::runStep(int index) {
         resetTabs();
     }
     step.show();
-    whenQuiet([this, index, name = step.name] {
+    whenQuiet([this, index, beforeSignIn, name = step.name] {
         if (save(name)) {
-            runStep(index + 1);
+            runStep(index + 1, beforeSignIn);
         }
     });
 }
@@ -85,6 +92,10 @@ void TourRunner::runStep(int index) {
 void TourRunner::resetTabs() {
     KQSRootVC* root = Tour::root();
     if (!root) {
+        if (auto* signInStack = qobject_cast<NavigationStack*>(window_->root())) {
+            signInStack->popToRoot(false);
+            signInStack->finishTransition();
+        }
         return;
     }
     for (NavigationStack* stack : root->stacks()) {

@@ -26,7 +26,10 @@ signals:
 
 private:
     void signIn();
-    void runStep(int index);
+    // Runs the steps from index on that belong before (or after) signing in.
+    void runStep(int index, bool beforeSignIn);
+    // Every tab back to its first screen and tab 0 selected; before signing in, the sign-in
+    // stack back to the sign-in screen.
     void resetTabs();
     // Calls then() once nothing has been in flight for a while (or after a time limit).
     void whenQuiet(std::function<void()> then);
