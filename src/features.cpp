@@ -1,7 +1,9 @@
 #include "RegisterFeatures.h"
 #include "addresses/AddressScreens.h"
+#include "app/Tour.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
+#include "settings/SettingsScreens.h"
 #include "stats/StatsScreens.h"
 
 void registerFeatures() {
@@ -9,4 +11,6 @@ void registerFeatures() {
     registerOrderScreens();
     registerStatsScreens();
     registerAddressScreens();
+    registerSettingsScreens();
+    Tour::addRecoverySteps();
 }

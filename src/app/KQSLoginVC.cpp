@@ -1,8 +1,8 @@
 #include "app/KQSLoginVC.h"
 
 #include "app/AppDelegate.h"
+#include "app/ForgetPasswordVC.h"
 #include "app/KQSNavigtionVC.h"
-#include "app/ScreenClasses.h"
 #include "platform/Assets.h"
 #include "platform/Keyboard.h"
 #include "service/KQHttpClientList.h"
@@ -274,8 +274,7 @@ void KQSLoginVC::signedIn(const QJsonObject& reply, const QString& mobile,
 }
 
 void KQSLoginVC::forgetPasswordClicked() {
-    Screen* recovery = ScreenClasses::create(QStringLiteral("ForgetPasswordVC"));
-    if (recovery && navigationController()) {
-        navigationController()->pushViewController(recovery, true);
+    if (KQSNavigtionVC* stack = navigationController()) {
+        stack->pushViewController(new ForgetPasswordVC, true);
     }
 }

@@ -38,7 +38,9 @@ void Tour::push(Screen* screen) {
         return;
     }
     KQSRootVC* tabs = root();
-    auto* stack = tabs ? qobject_cast<KQSNavigtionVC*>(tabs->currentStack()) : nullptr;
+    PhoneWindow* window = PhoneWindow::current();
+    QWidget* current = tabs ? tabs->currentStack() : window ? window->root() : nullptr;
+    auto* stack = qobject_cast<KQSNavigtionVC*>(current);
     if (stack) {
         stack->pushViewController(screen, true);
         stack->finishTransition();

@@ -43,7 +43,7 @@ void TourRunner::start() {
     AppDelegate::showSignIn();
     whenQuiet([this] {
         if (save(QStringLiteral("sign-in"))) {
-            signIn(QString::fromLatin1(kDemoMobile), [this] { runStep(0); });
+            runStep(0, true);
         }
     });
 }
@@ -66,8 +66,15 @@ void TourRunner::signIn(const QString& mobile, std::function<void()> then) {
     });
 }
 
-void TourRunner::runStep(int index) {
+void TourRunner::runStep(int index, bool beforeSignIn) {
     const QList<Tour::Step>& steps = Tour::steps();
+    while (index < steps.size() && steps[index].beforeSignIn != beforeSignIn) {
+        ++index;
+    }
+    if (index >= steps.size() && beforeSignIn) {
+        runStep(0, false);
+        return;
+    }
     if (index >= steps.size()) {
         emit finished(
             true,
@@ -76,8 +83,8 @@ void TourRunner::runStep(int index) {
     }
     const Tour::Step& step = steps[index];
     const QString owner = step.mobile.isEmpty() ? QString::fromLatin1(kDemoMobile) : step.mobile;
-    if (owner != signedIn_) {
-        signIn(owner, [this, index] { runStep(index); });
+    if (!beforeSignIn && owner != signedIn_) {
+        signIn(owner, [this, index] { runStep(index, false); });
         return;
     }
     if (!step.continuesPrevious) {
@@ -88,9 +95,9 @@ void TourRunner::runStep(int index) {
         fail(QStringLiteral("%1: the screen could not be opened").arg(step.name));
         return;
     }
-    whenQuiet([this, index, name = step.name] {
+    whenQuiet([this, index, beforeSignIn, name = step.name] {
         if (save(name)) {
-            runStep(index + 1);
+            runStep(index + 1, beforeSignIn);
         }
     });
 }
@@ -98,6 +105,10 @@ void TourRunner::runStep(int index) {
 void TourRunner::resetTabs() {
     KQSRootVC* root = Tour::root();
     if (!root) {
+        if (auto* signInStack = qobject_cast<NavigationStack*>(window_->root())) {
+            signInStack->popToRoot(false);
+            signInStack->finishTransition();
+        }
         return;
     }
     for (NavigationStack* stack : root->stacks()) {

@@ -191,6 +191,19 @@ void TableView::reloadData() {
     layoutContent();
 }
 
+void TableView::setTableHeaderView(QWidget* view) {
+    if (view == m_tableHeader) {
+        return;
+    }
+    delete m_tableHeader;
+    m_tableHeader = view;
+    if (view) {
+        view->setParent(viewport());
+        view->show();
+    }
+    reloadData();
+}
+
 TableCell* TableView::dequeueReusableCell(const QString& identifier) {
     auto free = m_reusable.find(identifier);
     if (free == m_reusable.end() || free->isEmpty()) {
@@ -360,13 +373,13 @@ void TableView::wheelEvent(QWheelEvent* event) {
 
 void TableView::rebuildGeometry() {
     m_sections.clear();
-    m_contentHeight = 0;
+    m_contentHeight = m_tableHeader ? m_tableHeader->height() : 0;
     if (!m_dataSource) {
         return;
     }
     const int sections = std::max(0, m_dataSource->numberOfSections(this));
     m_sections.resize(size_t(sections));
-    int y = 0;
+    int y = m_tableHeader ? m_tableHeader->height() : 0;
     for (int s = 0; s < sections; ++s) {
         Section& section = m_sections[size_t(s)];
         section.top = y;
@@ -530,6 +543,9 @@ void TableView::placeSectionView(QHash<int, QWidget*>& views, int section, bool 
 void TableView::layoutDecorations() {
     const int visual = m_offset + qRound(m_overshoot);
     const int width = viewport()->width();
+    if (m_tableHeader) {
+        m_tableHeader->setGeometry(0, -visual, width, m_tableHeader->height());
+    }
     if (m_overlay) {
         m_overlay->setGeometry(0, -m_insetTop - visual, width, viewport()->height());
         m_overlay->raise();

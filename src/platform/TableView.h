@@ -105,6 +105,11 @@ public:
     int minimumContentOffset() const;
     int maximumContentOffset() const;
 
+    // A view above the first section that scrolls with the rows, at its own height. Owned by
+    // the table; passing another replaces and deletes the old.
+    void setTableHeaderView(QWidget* view);
+    QWidget* tableHeaderView() const { return m_tableHeader; }
+
     // A view laid over the rows (an empty-state picture, say), as large as the viewport and
     // moving with a pull. Owned by the table; passing another replaces and deletes the old.
     void setOverlayView(QWidget* view);
@@ -195,6 +200,7 @@ private:
     QHash<int, QWidget*> m_headers;
     QHash<int, QWidget*> m_footers;
     QPointer<QWidget> m_overlay;
+    QPointer<QWidget> m_tableHeader;
     QWidget* m_indicator = nullptr;
     RefreshControl* m_header = nullptr;
     RefreshControl* m_footer = nullptr;

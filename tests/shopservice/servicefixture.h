@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -17,16 +18,20 @@
 class ServiceProcess {
 public:
     ~ServiceProcess();
-    bool start(const QString& dataDir);
+    bool start(const QString& dataDir, const QStringList& options = {});
     void stop();
     QString baseUrl() const { return m_baseUrl; }
     // Everything the service printed on standard output so far.
     QString output();
+    // The next security code printed for mobile after the ones already taken, waiting until
+    // it is printed (empty if it never is).
+    QString nextCode(const QString& mobile);
 
 private:
     std::unique_ptr<QProcess> m_process;
     QString m_baseUrl;
     QString m_output;
+    qsizetype m_codesRead = 0;
 };
 
 struct ServiceReply {
@@ -74,9 +79,9 @@ protected:
         m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
     }
 
-    void restart() {
+    void restart(const QStringList& options = {}) {
         m_service.stop();
-        ASSERT_TRUE(m_service.start(m_dir.path()));
+        ASSERT_TRUE(m_service.start(m_dir.path(), options));
         m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
     }
 

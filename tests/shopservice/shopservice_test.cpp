@@ -2,12 +2,14 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QJsonArray>
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTest>
@@ -227,6 +229,9 @@ TEST_F(ShopServiceTest, BadFieldsAreRefusedWithAClearMessage) {
         {"forgot/getSecurityCode.do", {{"mobile", "13900000000"}}, "该手机号尚未注册"},
         {"forgot/checkSecurityCode.do",
          {{"mobile", ""}, {"security_code", "000000"}},
+         "请输入正确的手机号"},
+        {"forgot/checkSecurityCode.do",
+         {{"mobile", "13800138000"}, {"security_code", "000000"}},
          "验证码错误或已过期"},
         {"forgot/resetPassword.do",
          {{"mobile", "13800138000"}, {"security_code", "1"}, {"password", "newpass1"}},
@@ -244,8 +249,7 @@ TEST_F(ShopServiceTest, BadFieldsAreRefusedWithAClearMessage) {
 }
 
 TEST_F(ShopServiceTest, EverySignedInEndpointRefusesWithoutASession) {
-    const QStringList paths{"logout.do",
-                            "homepage/get.do",
+    const QStringList paths{"homepage/get.do",
                             "system/get.do",
                             "system/update.do",
                             "system/updateSubdomain.do",
@@ -502,35 +506,129 @@ TEST_F(ShopServiceTest, PipelinedSplitAndOversizedRequestsOnOneConnection) {
     EXPECT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", "13800138000"}}).ok());
 }
 
-TEST_F(ShopServiceTest, PasswordResetNeedsTheRightCode) {
-    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", "13800138000"}}).ok());
-    const QRegularExpressionMatch printed =
-        QRegularExpression("security code for 13800138000: ([0-9]{6})").match(m_service.output());
-    ASSERT_TRUE(printed.hasMatch());
-    const QString code = printed.captured(1);
-    const QString wrong = code == "111111" ? "222222" : "111111";
+const QString kOwner = "13800138000";
 
+Fields checkFields(const QString& mobile, const QString& code) {
+    return {{"mobile", mobile}, {"security_code", code}, {"need_captcha", "false"}};
+}
+
+Fields resetFields(const QString& code, const QString& password = "newpass1") {
+    return {
+        {"mobile", kOwner}, {"security_code", code}, {"captcha", "8075"}, {"password", password}};
+}
+
+QString wrongCode(const QString& code) {
+    return code == "111111" ? "222222" : "111111";
+}
+
+TEST_F(ShopServiceTest, PasswordResetNeedsTheNumbersOwnLiveCodeOnce) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty()) << "the code is printed with the number";
+
+    EXPECT_EQ(m_client->post("forgot/checkSecurityCode.do", checkFields("", code)).message(),
+              "请输入正确的手机号")
+        << "a code is checked against its own number only";
     EXPECT_FALSE(
-        m_client->post("forgot/checkSecurityCode.do", {{"mobile", ""}, {"security_code", wrong}})
-            .ok());
-    EXPECT_TRUE(m_client
-                    ->post("forgot/checkSecurityCode.do",
-                           {{"mobile", ""}, {"security_code", code}, {"need_captcha", "false"}})
-                    .ok());
-    const Fields reset{{"mobile", "13800138000"},
-                       {"security_code", code},
-                       {"captcha", "8075"},
-                       {"password", "newpass1"}};
-    EXPECT_FALSE(
-        m_client
-            ->post("forgot/resetPassword.do",
-                   {{"mobile", "13800138000"}, {"security_code", wrong}, {"password", "newpass1"}})
-            .ok());
+        m_client->post("forgot/checkSecurityCode.do", checkFields("13900000000", code)).ok());
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+    EXPECT_EQ(m_client->post("forgot/resetPassword.do", resetFields(code, "abc")).message(),
+              "密码须为6到16位，且不含引号");
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(wrongCode(code))).ok());
+
     EXPECT_TRUE(m_client->signIn("shop1234"));
-    EXPECT_TRUE(m_client->post("forgot/resetPassword.do", reset).ok());
+    EXPECT_TRUE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
     EXPECT_FALSE(m_client->signIn("shop1234"));
     EXPECT_TRUE(m_client->signIn("newpass1"));
-    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", reset).ok()) << "a code works once";
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code, "other12")).ok())
+        << "a code works once";
+    EXPECT_FALSE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+}
+
+TEST_F(ShopServiceTest, FiveWrongGuessesVoidTheCode) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    for (int guess = 0; guess < 4; ++guess) {
+        EXPECT_FALSE(
+            m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, wrongCode(code)))
+                .ok());
+    }
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok())
+        << "four wrong guesses leave the code usable";
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(wrongCode(code))).ok());
+    EXPECT_FALSE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
+    EXPECT_TRUE(m_client->signIn("shop1234"));
+}
+
+TEST_F(ShopServiceTest, OneCodePerNumberAMinute) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    EXPECT_EQ(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).message(),
+              "验证码已发送，请60秒后再获取");
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok())
+        << "the refused request leaves the first code as it was";
+}
+
+TEST_F(ShopServiceTest, ACodeExpiresAfterItsLifetime) {
+    restart({"--code-lifetime", "1"});
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    QElapsedTimer age;
+    age.start();
+    // The right code passes until its second is over, and never again.
+    while (m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok()) {
+        ASSERT_LT(age.elapsed(), 10000) << "the code never expired";
+    }
+    EXPECT_GE(age.elapsed(), 900);
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
+    EXPECT_TRUE(m_client->signIn("shop1234"));
+}
+
+TEST_F(ShopServiceTest, ServiceRefusesABadCodeLifetime) {
+    for (const char* bad : {"0", "-5", "soon"}) {
+        QProcess service;
+        service.start(SHOP_SERVICE_BINARY,
+                      {"--port", "0", "--data", m_dir.path(), "--code-lifetime", bad});
+        ASSERT_TRUE(service.waitForFinished(30000));
+        EXPECT_EQ(service.exitCode(), 2) << bad;
+        EXPECT_TRUE(service.readAllStandardError().contains("--code-lifetime"));
+    }
+}
+
+TEST_F(ShopServiceTest, SignOutWorksAfterTheSessionEndedElsewhere) {
+    ASSERT_TRUE(m_client->signIn());
+    ServiceClient other(m_service.baseUrl());
+    ASSERT_TRUE(other.post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    ASSERT_TRUE(
+        other.post("forgot/resetPassword.do", resetFields(m_service.nextCode(kOwner))).ok());
+    EXPECT_EQ(m_client->post("money/get.do").message(), "请先登录");
+
+    QNetworkRequest request(QUrl(m_client->url("logout.do")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    QNetworkReply* raw = m_client->network().post(request, QByteArray());
+    QEventLoop loop;
+    QObject::connect(raw, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_TRUE(raw->rawHeader("Set-Cookie").startsWith("SHOPSESSION=; "))
+        << "the dead cookie is cleared";
+    EXPECT_TRUE(ServiceClient::wait(raw).ok());
+    EXPECT_TRUE(ServiceClient(m_service.baseUrl()).post("logout.do").ok())
+        << "without any cookie too";
+}
+
+TEST_F(ShopServiceTest, ASubdomainOnceSetKeepsItsValue) {
+    ASSERT_TRUE(m_client->signIn());
+    const auto setSubdomain = [this](const QString& value) {
+        return m_client->post("system/updateSubdomain.do", {{"subdomain", value}});
+    };
+    EXPECT_TRUE(setSubdomain("my-shop").ok());
+    EXPECT_TRUE(setSubdomain("my-shop").ok()) << "the same value again is harmless";
+    EXPECT_EQ(setSubdomain("other_1").message(), "二级域名设置后不能修改");
+    EXPECT_EQ(m_client->post("system/get.do").data()["subdomain"].toString(), "my-shop");
 }
 
 TEST_F(ShopServiceTest, LogoUploadIsServedBack) {
