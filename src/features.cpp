@@ -1,3 +1,4 @@
+#include "comments/CommentScreens.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
 
@@ -6,4 +7,5 @@
 void registerFeatures() {
     registerHomeScreens();
     registerOrderScreens();
+    registerCommentScreens();
 }
