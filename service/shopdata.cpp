@@ -1,3 +1,4 @@
+#include "regions.h"
 #include "requestrules.h"
 #include "shopservice.h"
 
@@ -302,6 +303,9 @@ Outcome ShopService::addressSave(const Call& call) {
     }
     if (call.field("province_name").isEmpty() || call.field("city_name").isEmpty()) {
         return refuse("请选择地址");
+    }
+    if (!regionIdsFit(call.field("province_id"), call.field("city_id"))) {
+        return refuse("请选择正确的省份和城市");
     }
     if (detail.size() < 5 || detail.size() > 50) {
         return refuse("请输入5到50个字的详细地址");

@@ -1,3 +1,4 @@
+#include "RegisterFeatures.h"
 #include "app/AppDelegate.h"
 #include "app/DemoService.h"
 #include "app/Options.h"
@@ -7,9 +8,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <memory>
-
-// features.cpp
-void registerFeatures();
 
 namespace {
 // Saves the first painted frame and ends the program, with status 1 if the file failed.
@@ -38,6 +36,9 @@ void runTour(TourRunner& tour) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The web module, loaded when the first page opens, renders through contexts shared with the
+    // application's; they can only be asked for before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shopowner"));
 
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<DemoService> demo;
     if (options.demo) {
         demo = std::make_unique<DemoService>();
-        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset); !reason.isEmpty()) {
+        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset);
+            !reason.isEmpty()) {
             std::fprintf(stderr, "shopowner: %s\n", qPrintable(reason));
             return 1;
         }

@@ -22,8 +22,11 @@ public:
     static void add(Step step);
     static const QList<Step>& steps();
 
-    // Helpers for steps: the signed-in root, and a push onto its current tab's stack.
+    // Helpers for steps: the signed-in root, and a push onto its current tab's stack. A step that
+    // has no screen to push (nullptr) fails the tour.
     static KQSRootVC* root();
     static void push(Screen* screen);
+    // Whether a push since the last call had no screen; clears the mark.
+    static bool takeMissingScreen();
     static void selectTab(int index);
 };

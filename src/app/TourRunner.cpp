@@ -75,6 +75,10 @@ void TourRunner::runStep(int index) {
         resetTabs();
     }
     step.show();
+    if (Tour::takeMissingScreen()) {
+        fail(QStringLiteral("%1: the screen could not be opened").arg(step.name));
+        return;
+    }
     whenQuiet([this, index, name = step.name] {
         if (save(name)) {
             runStep(index + 1);
