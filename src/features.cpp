@@ -1,6 +1,7 @@
 #include "RegisterFeatures.h"
 #include "addresses/AddressScreens.h"
 #include "app/Tour.h"
+#include "comments/CommentScreens.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
 #include "settings/SettingsScreens.h"
@@ -10,6 +11,7 @@ void registerFeatures() {
     registerHomeScreens();
     registerOrderScreens();
     registerStatsScreens();
+    registerCommentScreens();
     registerAddressScreens();
     registerSettingsScreens();
     Tour::addRecoverySteps();
