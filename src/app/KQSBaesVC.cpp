@@ -27,6 +27,17 @@ void KQSBaesVC::back() {
     }
 }
 
+void KQSBaesVC::push(Screen* screen) {
+    if (!screen) {
+        return;
+    }
+    if (KQSNavigtionVC* stack = navigationController()) {
+        stack->pushViewController(screen, true);
+    } else {
+        delete screen;
+    }
+}
+
 RCNavigationbar* KQSBaesVC::setUpNaviBar(const QString& title) {
     delete naviBar_;
     naviBar_ = RCNavigationbar::navigationbar(this);
@@ -40,8 +51,8 @@ RCNavigationbar* KQSBaesVC::setUpNaviBar(const QString& title) {
 }
 
 void KQSBaesVC::resizeEvent(QResizeEvent* event) {
-    Screen::resizeEvent(event);
     if (naviBar_) {
         naviBar_->resize(width(), naviBar_->height());
     }
+    Screen::resizeEvent(event);
 }

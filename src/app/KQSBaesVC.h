@@ -17,6 +17,9 @@ public:
 
     // Pops this screen.
     virtual void back();
+    // Pushes screen onto this screen's navigation stack, which takes it; a screen that is not on
+    // a stack deletes it instead. nullptr does nothing.
+    void push(Screen* screen);
 
 protected:
     void viewDidLoad() override;

@@ -2,7 +2,6 @@
 
 #include "app/AppDelegate.h"
 #include "app/ForgetPasswordVC.h"
-#include "app/KQSNavigtionVC.h"
 #include "platform/Assets.h"
 #include "platform/Keyboard.h"
 #include "service/KQHttpClientList.h"
@@ -258,12 +257,11 @@ void KQSLoginVC::loginClick() {
     const QString password = passwordField->text();
     bag.mobile = mobile;
     bag.password = password;
-    KQHttpClientList::request_Login(bag, [this, mobile, password](const QJsonObject* reply,
-                                                                  const ServiceError*) {
-        if (reply) {
-            signedIn(*reply, mobile, password);
-        }
-    })->guardedBy(this);
+    KQHttpClientList::request_Login(bag,
+                                    onReply([this, mobile, password](const QJsonObject& reply) {
+                                        signedIn(reply, mobile, password);
+                                    }))
+        ->guardedBy(this);
 }
 
 void KQSLoginVC::signedIn(const QJsonObject& reply, const QString& mobile,
@@ -274,7 +272,5 @@ void KQSLoginVC::signedIn(const QJsonObject& reply, const QString& mobile,
 }
 
 void KQSLoginVC::forgetPasswordClicked() {
-    if (KQSNavigtionVC* stack = navigationController()) {
-        stack->pushViewController(new ForgetPasswordVC, true);
-    }
+    push(new ForgetPasswordVC);
 }

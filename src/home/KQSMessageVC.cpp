@@ -1,9 +1,7 @@
 #include "home/KQSMessageVC.h"
 
-#include "app/KQSNavigtionVC.h"
 #include "home/KQSMessagerCell.h"
 #include "orders/KQDetailOrderVC.h"
-#include "platform/RefreshControl.h"
 #include "service/KQHttpClientList.h"
 #include "ui/KQBaseTableView.h"
 
@@ -23,18 +21,24 @@ KQBaseTableView* KQSMessageVC::tableView() {
     if (!tableView_) {
         tableView_ = new KQBaseTableView(TableView::Style::Plain, this);
         tableView_->setObjectName(QStringLiteral("tableView"));
-        tableView_->setGeometry(0, kTableTop, width(), std::max(0, height() - kHeightTaken));
         tableView_->setSeparatorsShown(false);
         tableView_->setBackgroundColor(Qt::transparent);
         tableView_->setRowHeight(KQSMessagerCell::kHeight);
         tableView_->setDataSource(this);
-        tableView_->nullView()->hide();
-        tableView_->addLoadMoreFooter([this] { loadMore(); });
-        tableView_->addRefreshHeader([this] { refresh(); })->beginRefreshing();
+        list_ = new Messages(tableView_, &KQSMessageVC::createData, [](const QJsonObject& reply) {
+            return RecordMapper::listFromJson<KQSMessageModel>(
+                reply.value("data").toObject().value("list"));
+        });
+        list_->refresh();
         connect(tableView_, &TableView::rowSelected, this,
                 [this](int, int row) { didSelectRow(row); });
     }
     return tableView_;
+}
+
+KQSMessageVC::Messages* KQSMessageVC::list() {
+    tableView();
+    return list_;
 }
 
 void KQSMessageVC::viewDidLoad() {
@@ -44,59 +48,25 @@ void KQSMessageVC::viewDidLoad() {
 
 void KQSMessageVC::viewWillAppear() {
     setUpNaviBar(QStringLiteral("消息中心"));
-    tableView()->refreshHeader()->beginRefreshing();
+    list()->refresh();
 }
 
-void KQSMessageVC::resizeEvent(QResizeEvent* event) {
-    KQSBaesVC::resizeEvent(event);
-    if (tableView_) {
-        tableView_->setGeometry(0, kTableTop, width(), std::max(0, height() - kHeightTaken));
-    }
+void KQSMessageVC::layoutContent() {
+    tableView_->setGeometry(0, kTableTop, width(), std::max(0, height() - kHeightTaken));
 }
 
-void KQSMessageVC::refresh() {
-    ++generation_;
-    page_ = 0;
-    dataArray_.clear();
-    // The rows go with the list, so that nothing on screen points past its end.
-    tableView()->reloadData();
-    createData();
-}
-
-void KQSMessageVC::loadMore() {
-    ++page_;
-    createData();
-}
-
-void KQSMessageVC::createData() {
+KQRequest* KQSMessageVC::createData(int start, int size, ReplyBlock done) {
     KQProject& bag = KQProject::project();
-    bag.start = int(page_ * kPageSize);
-    bag.size = kPageSize;
-    const quint64 generation = generation_;
-    RefreshControl* indicator =
-        page_ > 0 ? tableView()->loadMoreFooter() : tableView()->refreshHeader();
-    KQRequest* request = KQHttpClientList::getMessageListWithProject(
-        bag, [this, generation](const QJsonObject* reply, const ServiceError*) {
-            if (reply && generation == generation_) {
-                appendPage(*reply);
-            }
-        });
-    request->guardedBy(this);
-    connect(request, &KQRequest::finished, indicator, &RefreshControl::endRefreshing);
-}
-
-void KQSMessageVC::appendPage(const QJsonObject& reply) {
-    dataArray_.append(
-        RecordMapper::listFromJson<KQSMessageModel>(reply.value("data").toObject().value("list")));
-    tableView()->nullView()->setVisible(dataArray_.isEmpty());
-    tableView()->reloadData();
+    bag.start = start;
+    bag.size = size;
+    return KQHttpClientList::getMessageListWithProject(bag, std::move(done));
 }
 
 void KQSMessageVC::didSelectRow(int row) {
-    if (row < 0 || row >= dataArray_.size()) {
+    if (row < 0 || row >= dataArray().size()) {
         return;
     }
-    const KQSMessageModel message = dataArray_[row];
+    const KQSMessageModel message = dataArray().at(row);
     KQProject& bag = KQProject::project();
     bag.message_id = message.message_id;
     KQHttpClientList::getMessageViewWithProject(bag, {});
@@ -106,23 +76,17 @@ void KQSMessageVC::didSelectRow(int row) {
 }
 
 void KQSMessageVC::openOrderDetail(const QString& orderId) {
-    if (KQSNavigtionVC* stack = navigationController()) {
-        stack->pushViewController(new KQDetailOrderVC(orderId), true);
-    }
+    push(new KQDetailOrderVC(orderId));
 }
 
 int KQSMessageVC::numberOfRows(TableView*, int) {
-    return int(dataArray_.size());
+    return int(dataArray().size());
 }
 
 TableCell* KQSMessageVC::cellForRow(TableView* table, IndexPath indexPath) {
-    auto* cell = static_cast<KQSMessagerCell*>(
-        table->dequeueReusableCell(KQSMessagerCell::reuseIdentifier()));
-    if (!cell) {
-        cell = new KQSMessagerCell;
-    }
-    cell->setModel(dataArray_.value(indexPath.row));
-    cell->setLineHidden(indexPath.row == dataArray_.size() - 1);
+    auto* cell = table->dequeue<KQSMessagerCell>();
+    cell->setModel(dataArray().value(indexPath.row));
+    cell->setLineHidden(indexPath.row == dataArray().size() - 1);
     return cell;
 }
 

@@ -3,6 +3,7 @@
 #include "app/KQSBaesVC.h"
 #include "home/HomeRecords.h"
 #include "platform/TableView.h"
+#include "ui/PagedList.h"
 
 #include <QList>
 
@@ -12,18 +13,15 @@ class KQBaseTableView;
 class KQSMessageVC : public KQSBaesVC, public TableDataSource {
     Q_OBJECT
 public:
-    static constexpr int kPageSize = 10;
+    using Messages = PagedList<KQSMessageModel>;
 
     explicit KQSMessageVC(QWidget* parent = nullptr);
 
     // Created on first use; creating it starts a refresh.
     KQBaseTableView* tableView();
-    const QList<KQSMessageModel>& dataArray() const { return dataArray_; }
-    qint64 page() const { return page_; }
+    Messages* list();
+    const QList<KQSMessageModel>& dataArray() { return list()->records(); }
 
-    void refresh();
-    void loadMore();
-    void createData();
     void didSelectRow(int row);
     // The order a message refers to; opens nothing until the order screens are part of the app.
     void openOrderDetail(const QString& orderId);
@@ -35,14 +33,11 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
-    void appendPage(const QJsonObject& reply);
+    static KQRequest* createData(int start, int size, ReplyBlock done);
 
     KQBaseTableView* tableView_ = nullptr;
-    QList<KQSMessageModel> dataArray_;
-    qint64 page_ = 0;
-    // Replies to pages asked before the latest refresh belong to a list that is gone.
-    quint64 generation_ = 0;
+    Messages* list_ = nullptr;
 };

@@ -24,7 +24,7 @@ const QColor kMarkRed(255, 0, 0);
 } // namespace
 
 KQSMessagerCell::KQSMessagerCell(QWidget* parent)
-    : TableCell(reuseIdentifier(), parent), iconView(new QLabel(this)),
+    : TableCell(QString::fromLatin1(kIdentifier), parent), iconView(new QLabel(this)),
       titleLabel(label(this, QStringLiteral("titleLabel"), 17, Style::darkText())),
       deTitleLabel(label(this, QStringLiteral("deTitleLabel"), 12, Style::greyText())),
       timerLabel(label(this, QStringLiteral("timerLabel"), 10, Style::greyText())),

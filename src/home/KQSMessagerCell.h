@@ -10,7 +10,7 @@ class KQSMessagerCell : public TableCell {
     Q_OBJECT
 public:
     static constexpr int kHeight = 69;
-    static QString reuseIdentifier() { return QStringLiteral("KQSMessagerCell"); }
+    static constexpr const char* kIdentifier = "KQSMessagerCell";
 
     explicit KQSMessagerCell(QWidget* parent = nullptr);
 

@@ -1,6 +1,5 @@
 #include "home/KQSShopVC.h"
 
-#include "app/KQSNavigtionVC.h"
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
 #include "app/WebPage.h"
@@ -9,15 +8,13 @@
 #include "home/KQHomeManagerView.h"
 #include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
-#include "platform/KineticScrolling.h"
+#include "platform/KineticScrollView.h"
 #include "service/KQAccountTool.h"
 #include "service/KQHttpClientList.h"
 #include "service/ServiceConfig.h"
 
 #include <QJsonObject>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 constexpr int kManagerGap = 12;
@@ -30,21 +27,14 @@ KQSShopVC::KQSShopVC(QWidget* parent) : KQSBaesVC(parent) {
 
 void KQSShopVC::viewDidLoad() {
     KQSBaesVC::viewDidLoad();
-    contentScrollView_ = new QScrollArea(this);
+    contentScrollView_ = new KineticScrollView(this);
     contentScrollView_->setObjectName(QStringLiteral("contentScrollView"));
-    contentScrollView_->setFrameShape(QFrame::NoFrame);
-    contentScrollView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    contentScrollView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    contentScrollView_->setWidgetResizable(false);
     contentScrollView_->viewport()->setAutoFillBackground(false);
     content_ = new QWidget;
     content_->setObjectName(QStringLiteral("content"));
     contentScrollView_->setWidget(content_);
-    KineticScrolling::enable(contentScrollView_->viewport(), Qt::Vertical,
-                             KineticScrolling::Edges::AlwaysBounce);
     initDataView();
     initManagerView();
-    layoutContent();
 }
 
 void KQSShopVC::initDataView() {
@@ -59,9 +49,6 @@ void KQSShopVC::initManagerView() {
 }
 
 void KQSShopVC::layoutContent() {
-    if (!contentScrollView_) {
-        return;
-    }
     contentScrollView_->setGeometry(0, kNaviBarHeight, width(),
                                     std::max(0, height() - kNaviBarHeight));
     dataView_->setGeometry(0, 0, width(), KQHomeDataView::kHeight);
@@ -69,11 +56,6 @@ void KQSShopVC::layoutContent() {
                               KQHomeManagerView::kHeight);
     const int managerBottom = managerView_->geometry().bottom() + 1;
     content_->resize(width(), managerBottom + kNaviBarHeight + kTabBarHeight + kManagerGap);
-}
-
-void KQSShopVC::resizeEvent(QResizeEvent* event) {
-    KQSBaesVC::resizeEvent(event);
-    layoutContent();
 }
 
 void KQSShopVC::viewWillAppear() {
@@ -92,26 +74,20 @@ void KQSShopVC::setUpNaviBar() {
 }
 
 void KQSShopVC::getHomeData() {
-    KQHttpClientList::request_HomepageBlock([this](const QJsonObject* reply, const ServiceError*) {
-        if (!reply) {
-            return;
-        }
-        homeModel_ = RecordMapper::fromJson<KQHomeModel>(reply->value("data").toObject());
+    KQHttpClientList::request_HomepageBlock(onReply([this](const QJsonObject& reply) {
+        homeModel_ = RecordMapper::fromJson<KQHomeModel>(reply.value("data").toObject());
         reloadViews();
-    })->guardedBy(this);
+    }))->guardedBy(this);
 }
 
 void KQSShopVC::getSystemData() {
-    KQHttpClientList::request_SystemMsgBlock([this](const QJsonObject* reply, const ServiceError*) {
-        if (!reply) {
-            return;
-        }
-        settingModel_ = RecordMapper::fromJson<KQHomeShopModel>(reply->value("data").toObject());
+    KQHttpClientList::request_SystemMsgBlock(onReply([this](const QJsonObject& reply) {
+        settingModel_ = RecordMapper::fromJson<KQHomeShopModel>(reply.value("data").toObject());
         Defaults::remove(shopNameKey());
         if (naviBar()) {
             naviBar()->setTitle(settingModel_->name);
         }
-    })->guardedBy(this);
+    }))->guardedBy(this);
 }
 
 void KQSShopVC::reloadViews() {
@@ -158,17 +134,6 @@ void KQSShopVC::openOrders(int page) {
 
 void KQSShopVC::pushScreenNamed(const QString& className) {
     push(ScreenClasses::create(className));
-}
-
-void KQSShopVC::push(Screen* screen) {
-    if (!screen) {
-        return;
-    }
-    if (KQSNavigtionVC* stack = navigationController()) {
-        stack->pushViewController(screen, true);
-    } else {
-        delete screen;
-    }
 }
 
 QString KQSShopVC::shopPreviewUrl(const QString& shopId) {

@@ -7,7 +7,7 @@
 
 class KQHomeDataView;
 class KQHomeManagerView;
-class QScrollArea;
+class KineticScrollView;
 
 // The home dashboard: the shop's name, its income and yesterday's figures, the management
 // tiles and the shop preview. Figures and title are fetched again at every appearance.
@@ -20,7 +20,7 @@ public:
     // service's profile arrives.
     static QString shopNameKey() { return QStringLiteral("shopName"); }
 
-    QScrollArea* contentScrollView() const { return contentScrollView_; }
+    KineticScrollView* contentScrollView() const { return contentScrollView_; }
     KQHomeDataView* dataView() const { return dataView_; }
     KQHomeManagerView* managerView() const { return managerView_; }
     const std::optional<KQHomeModel>& homeModel() const { return homeModel_; }
@@ -43,17 +43,15 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
     void setUpNaviBar();
     void initDataView();
     void initManagerView();
-    void layoutContent();
     void pushScreenNamed(const QString& className);
-    void push(Screen* screen);
 
-    QScrollArea* contentScrollView_ = nullptr;
+    KineticScrollView* contentScrollView_ = nullptr;
     QWidget* content_ = nullptr;
     KQHomeDataView* dataView_ = nullptr;
     KQHomeManagerView* managerView_ = nullptr;

@@ -1,6 +1,5 @@
 #include "orders/KQChooseWaybillVC.h"
 
-#include "platform/RefreshControl.h"
 #include "service/KQHttpClientList.h"
 #include "ui/KQBaseTableView.h"
 #include "ui/Style.h"
@@ -48,77 +47,32 @@ void KQChooseWaybillVC::viewDidLoad() {
     tableView_->setDataSource(this);
     connect(tableView_, &TableView::rowSelected, this,
             [this](int section, int) { rowSelected(section); });
-    tableView_->addRefreshHeader([this] { refresh(); });
-    tableView_->addLoadMoreFooter([this] { loadMore(); });
-    tableView_->refreshHeader()->beginRefreshing();
+    list_ = new Companies(tableView_, &KQChooseWaybillVC::request, &OrderPayload::expressPage);
+    list_->refresh();
     tableView_->show();
-    resizeEvent(nullptr);
 }
 
 void KQChooseWaybillVC::viewWillAppear() {
     setUpNaviBar(QStringLiteral("选择快递"));
 }
 
-void KQChooseWaybillVC::resizeEvent(QResizeEvent* event) {
-    if (event) {
-        KQSBaesVC::resizeEvent(event);
-    }
-    if (tableView_) {
-        tableView_->setGeometry(kSideMargin, kTop, width() - 2 * kSideMargin,
-                                height() - kTop - kBottomMargin);
-    }
+void KQChooseWaybillVC::layoutContent() {
+    tableView_->setGeometry(kSideMargin, kTop, width() - 2 * kSideMargin,
+                            height() - kTop - kBottomMargin);
 }
 
-void KQChooseWaybillVC::refresh() {
-    ++generation_;
-    page_ = 0;
-    size_ = kPageSize;
-    dataArray_.clear();
-    tableView_->reloadData();
-    request();
-}
-
-void KQChooseWaybillVC::loadMore() {
-    page_ += 1;
-    request();
-}
-
-void KQChooseWaybillVC::request() {
+KQRequest* KQChooseWaybillVC::request(int start, int size, ReplyBlock done) {
     KQProject& bag = KQProject::project();
-    bag.size = int(size_);
-    bag.start = int(page_ * size_);
-    const quint64 generation = generation_;
-    KQRequest* sent = KQHttpClientList::request_ExpressListWith(
-        bag, [this, generation](const QJsonObject* reply, const ServiceError*) {
-            if (reply) {
-                pageArrived(*reply, generation);
-            }
-        });
-    sent->guardedBy(this);
-    connect(sent, &KQRequest::finished, this, [this, generation] { endRefreshing(generation); });
-}
-
-void KQChooseWaybillVC::pageArrived(const QJsonObject& reply, quint64 generation) {
-    if (generation != generation_) {
-        return;
-    }
-    dataArray_.append(OrderPayload::expressPage(reply));
-    tableView_->reloadData();
-}
-
-void KQChooseWaybillVC::endRefreshing(quint64 generation) {
-    if (generation != generation_) {
-        return;
-    }
-    tableView_->refreshHeader()->endRefreshing();
-    tableView_->loadMoreFooter()->endRefreshing();
+    bag.size = size;
+    bag.start = start;
+    return KQHttpClientList::request_ExpressListWith(bag, std::move(done));
 }
 
 void KQChooseWaybillVC::rowSelected(int section) {
-    if (section < 0 || section >= dataArray_.size()) {
+    if (section < 0 || section >= dataArray().size()) {
         return;
     }
-    const KQSExpressModel chosen = dataArray_.at(section);
+    const KQSExpressModel chosen = dataArray().at(section);
     if (chooseReturn) {
         chooseReturn(chosen.name, chosen.company_id);
     }
@@ -126,7 +80,7 @@ void KQChooseWaybillVC::rowSelected(int section) {
 }
 
 int KQChooseWaybillVC::numberOfSections(TableView*) {
-    return int(dataArray_.size());
+    return int(dataArray().size());
 }
 
 int KQChooseWaybillVC::numberOfRows(TableView*, int) {
@@ -134,12 +88,8 @@ int KQChooseWaybillVC::numberOfRows(TableView*, int) {
 }
 
 TableCell* KQChooseWaybillVC::cellForRow(TableView* table, IndexPath indexPath) {
-    auto* cell = static_cast<KQWaybillListCell*>(
-        table->dequeueReusableCell(QString::fromLatin1(KQWaybillListCell::kIdentifier)));
-    if (!cell) {
-        cell = new KQWaybillListCell;
-    }
-    cell->setExpressModel(dataArray_.at(indexPath.section));
+    auto* cell = table->dequeue<KQWaybillListCell>();
+    cell->setExpressModel(dataArray().at(indexPath.section));
     return cell;
 }
 

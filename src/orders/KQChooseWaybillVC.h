@@ -3,6 +3,7 @@
 #include "app/KQSBaesVC.h"
 #include "orders/KQOrderModel.h"
 #include "platform/TableView.h"
+#include "ui/PagedList.h"
 
 #include <functional>
 
@@ -31,7 +32,7 @@ private:
 class KQChooseWaybillVC : public KQSBaesVC, public TableDataSource {
     Q_OBJECT
 public:
-    static constexpr int kPageSize = 10;
+    using Companies = PagedList<KQSExpressModel>;
 
     explicit KQChooseWaybillVC(QWidget* parent = nullptr);
 
@@ -39,9 +40,9 @@ public:
     std::function<void(const QString& name, const QString& companyId)> chooseReturn;
     QString chooseCompanyID;
 
-    const QList<KQSExpressModel>& dataArray() const { return dataArray_; }
+    const QList<KQSExpressModel>& dataArray() const { return list_->records(); }
     KQBaseTableView* tableView() const { return tableView_; }
-    qint64 page() const { return page_; }
+    Companies* list() const { return list_; }
 
     int numberOfSections(TableView* table) override;
     int numberOfRows(TableView* table, int section) override;
@@ -52,19 +53,12 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
-    void refresh();
-    void loadMore();
-    void request();
-    void pageArrived(const QJsonObject& reply, quint64 generation);
-    void endRefreshing(quint64 generation);
+    static KQRequest* request(int start, int size, ReplyBlock done);
     void rowSelected(int section);
 
     KQBaseTableView* tableView_ = nullptr;
-    QList<KQSExpressModel> dataArray_;
-    qint64 page_ = 0;
-    qint64 size_ = kPageSize;
-    quint64 generation_ = 0;
+    Companies* list_ = nullptr;
 };

@@ -69,20 +69,13 @@ void KQCloseOrderVC::viewDidLoad() {
     submitBtn_ =
         OrderWidgets::bottomButton(this, QStringLiteral("submitBtn"), QStringLiteral("提交"));
     connect(submitBtn_, &QPushButton::clicked, this, &KQCloseOrderVC::saveClick);
-    resizeEvent(nullptr);
 }
 
 void KQCloseOrderVC::viewWillAppear() {
     setUpNaviBar(QStringLiteral("关闭订单"));
 }
 
-void KQCloseOrderVC::resizeEvent(QResizeEvent* event) {
-    if (event) {
-        KQSBaesVC::resizeEvent(event);
-    }
-    if (!box_) {
-        return;
-    }
+void KQCloseOrderVC::layoutContent() {
     const int inner = width() - 2 * kSideMargin;
     titleLabel_->setGeometry(kSideMargin, kNaviBarHeight + kTitleTop, inner, kTitleHeight);
     box_->setGeometry(kSideMargin, titleLabel_->geometry().bottom() + 1, inner, kBoxHeight);
@@ -101,12 +94,8 @@ void KQCloseOrderVC::saveClick() {
     KQProject& bag = KQProject::project();
     bag.order_id = order_id_;
     bag.reason = reason_;
-    KQHttpClientList::request_CloseOrderWith(bag, [this](const QJsonObject* reply,
-                                                         const ServiceError*) {
-        if (reply) {
-            closed();
-        }
-    })->guardedBy(this);
+    KQHttpClientList::request_CloseOrderWith(bag, onReply([this](const QJsonObject&) { closed(); }))
+        ->guardedBy(this);
 }
 
 void KQCloseOrderVC::closed() {

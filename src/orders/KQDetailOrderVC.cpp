@@ -1,6 +1,5 @@
 #include "orders/KQDetailOrderVC.h"
 
-#include "app/KQSNavigtionVC.h"
 #include "app/RCNavigationbar.h"
 #include "orders/KQCloseOrderVC.h"
 #include "orders/KQDetailPanels.h"
@@ -8,12 +7,10 @@
 #include "orders/KQSendGoodsVC.h"
 #include "orders/OrderNotifications.h"
 #include "orders/OrderStatus.h"
-#include "platform/KineticScrolling.h"
+#include "platform/KineticScrollView.h"
 #include "platform/NotificationCenter.h"
 #include "service/KQHttpClientList.h"
 #include "ui/Style.h"
-
-#include <QScrollArea>
 
 namespace {
 constexpr int kGap = 12;
@@ -49,13 +46,12 @@ void KQDetailOrderVC::getOrderDetail() {
     }
     KQProject& bag = KQProject::project();
     bag.order_id = orderID_;
-    fetch_ = KQHttpClientList::request_OrderDetailWith(
-        bag, [this](const QJsonObject* reply, const ServiceError*) {
-            if (reply) {
-                orderModel_ = OrderPayload::orderDetail(*reply);
-                setUpContentView();
-            }
-        });
+    fetch_ =
+        KQHttpClientList::request_OrderDetailWith(bag, onReply([this](const QJsonObject& reply) {
+                                                      orderModel_ =
+                                                          OrderPayload::orderDetail(reply);
+                                                      setUpContentView();
+                                                  }));
     fetch_->guardedBy(this);
 }
 
@@ -91,14 +87,8 @@ void KQDetailOrderVC::setUpContentView() {
     clearContent();
     const KQOrderModel& order = *orderModel_;
     const int w = width();
-    scrollView_ = new QScrollArea(this);
+    scrollView_ = new KineticScrollView(this);
     scrollView_->setObjectName(QStringLiteral("scrollView"));
-    scrollView_->setFrameShape(QFrame::NoFrame);
-    scrollView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollView_->setWidgetResizable(false);
-    KineticScrolling::enable(scrollView_->viewport(), Qt::Vertical,
-                             KineticScrolling::Edges::AlwaysBounce);
     content_ = new QWidget;
     content_->setObjectName(QStringLiteral("content"));
     content_->setAttribute(Qt::WA_StyledBackground);
@@ -132,7 +122,7 @@ void KQDetailOrderVC::setUpContentView() {
     progress_->resize(w - 2 * kGap, KQDetailOrderProgressView::kHeight);
     restack();
     scrollView_->setWidget(content_);
-    scrollView_->setGeometry(0, kNaviBarHeight, w, height() - kNaviBarHeight);
+    layoutContent();
     scrollView_->show();
     if (RCNavigationbar* bar = naviBar()) {
         bar->raise();
@@ -157,18 +147,10 @@ void KQDetailOrderVC::restack() {
     content_->resize(width(), progress_->geometry().bottom() + 1 + kBottomRoom);
 }
 
-void KQDetailOrderVC::resizeEvent(QResizeEvent* event) {
-    KQSBaesVC::resizeEvent(event);
+void KQDetailOrderVC::layoutContent() {
+    // The panels arrive with the order.
     if (scrollView_) {
         scrollView_->setGeometry(0, kNaviBarHeight, width(), height() - kNaviBarHeight);
-    }
-}
-
-void KQDetailOrderVC::push(Screen* screen) {
-    if (KQSNavigtionVC* navigation = navigationController()) {
-        navigation->pushViewController(screen, true);
-    } else {
-        delete screen;
     }
 }
 

@@ -12,7 +12,7 @@ class KQDetailOrderProgressView;
 class KQDetailProductMsgView;
 class KQFoldButton;
 class KQRequest;
-class QScrollArea;
+class KineticScrollView;
 
 // "订单详情": one order, fetched afresh each time the screen is shown, as a stack of the
 // status, goods, order and progress panels.
@@ -24,7 +24,7 @@ public:
     QString orderID() const { return orderID_; }
     const std::optional<KQOrderModel>& orderModel() const { return orderModel_; }
 
-    QScrollArea* scrollView() const { return scrollView_; }
+    KineticScrollView* scrollView() const { return scrollView_; }
     KQOrderStatusView* contentV() const { return contentV_; }
     KQDetailProductMsgView* productMsg() const { return productMsg_; }
     KQDetailOrderMsgView* orderMsg() const { return orderMsg_; }
@@ -39,7 +39,7 @@ public:
 protected:
     void viewWillAppear() override;
     void viewWillDisappear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
     void clearContent();
@@ -48,12 +48,11 @@ private:
     void btnClick(KQFoldButton* button, QWidget* panel, QWidget* body, int unfoldedHeight);
     void restack();
     void openLogistics();
-    void push(Screen* screen);
 
     QString orderID_;
     std::optional<KQOrderModel> orderModel_;
     QPointer<KQRequest> fetch_;
-    QScrollArea* scrollView_ = nullptr;
+    KineticScrollView* scrollView_ = nullptr;
     QWidget* content_ = nullptr;
     KQOrderStatusView* contentV_ = nullptr;
     KQDetailProductMsgView* productMsg_ = nullptr;

@@ -95,12 +95,9 @@ void KQLogistyMsgVC::viewWillAppear() {
 void KQLogistyMsgVC::createData() {
     KQProject& bag = KQProject::project();
     bag.order_id = order_id_;
-    KQHttpClientList::getLogisticsMassagerWithProject(bag, [this](const QJsonObject* reply,
-                                                                  const ServiceError*) {
-        if (reply) {
-            waybillArrived(*reply);
-        }
-    })->guardedBy(this);
+    KQHttpClientList::getLogisticsMassagerWithProject(
+        bag, onReply([this](const QJsonObject& reply) { waybillArrived(reply); }))
+        ->guardedBy(this);
 }
 
 void KQLogistyMsgVC::createTabelView() {
@@ -111,7 +108,6 @@ void KQLogistyMsgVC::createTabelView() {
     tableView_->setDataSource(this);
     tableView_->reloadData();
     tableView_->show();
-    resizeEvent(nullptr);
 }
 
 QWidget* KQLogistyMsgVC::createHeaderView() {
@@ -147,14 +143,9 @@ void KQLogistyMsgVC::waybillArrived(const QJsonObject& reply) {
     tableView_->reloadData();
 }
 
-void KQLogistyMsgVC::resizeEvent(QResizeEvent* event) {
-    if (event) {
-        KQSBaesVC::resizeEvent(event);
-    }
-    if (tableView_) {
-        const int top = kNaviBarHeight + kMargin;
-        tableView_->setGeometry(kMargin, top, width() - 2 * kMargin, height() - top - kMargin);
-    }
+void KQLogistyMsgVC::layoutContent() {
+    const int top = kNaviBarHeight + kMargin;
+    tableView_->setGeometry(kMargin, top, width() - 2 * kMargin, height() - top - kMargin);
 }
 
 int KQLogistyMsgVC::numberOfRows(TableView*, int) {
@@ -162,11 +153,7 @@ int KQLogistyMsgVC::numberOfRows(TableView*, int) {
 }
 
 TableCell* KQLogistyMsgVC::cellForRow(TableView* table, IndexPath indexPath) {
-    auto* cell = static_cast<logTableViewCell*>(
-        table->dequeueReusableCell(QString::fromLatin1(logTableViewCell::kIdentifier)));
-    if (!cell) {
-        cell = new logTableViewCell;
-    }
+    auto* cell = table->dequeue<logTableViewCell>();
     cell->setFrameModel(logArray_.at(indexPath.row), indexPath.row == 0);
     return cell;
 }

@@ -53,7 +53,7 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
     void createData();

@@ -4,7 +4,6 @@
 #include "orders/OrderNotifications.h"
 #include "orders/OrderStatus.h"
 #include "platform/NotificationCenter.h"
-#include "platform/RefreshControl.h"
 #include "service/KQHttpClientList.h"
 #include "ui/KQBaseTableView.h"
 #include "ui/Style.h"
@@ -70,7 +69,8 @@ private:
 } // namespace
 
 KQOrderTableView::KQOrderTableView(QWidget* parent)
-    : QWidget(parent), tableView_(new KQBaseTableView(TableView::Style::Grouped, this)) {
+    : QWidget(parent), tableView_(new KQBaseTableView(TableView::Style::Grouped, this)),
+      list_(new Orders(tableView_, &KQOrderTableView::getOrderListData, &OrderPayload::orderPage)) {
     setObjectName(QStringLiteral("contentView"));
     tableView_->setObjectName(QStringLiteral("tableView"));
     tableView_->setBackgroundColor(Style::background());
@@ -81,85 +81,44 @@ KQOrderTableView::KQOrderTableView(QWidget* parent)
     tableView_->setContentInset(-kGapHeight, 0);
     tableView_->setDataSource(this);
     connect(tableView_, &TableView::rowSelected, this, &KQOrderTableView::rowSelected);
-    tableView_->addRefreshHeader([this] { refresh(); });
-    tableView_->addLoadMoreFooter([this] { loadMore(); });
-    // Runs once the list is first on screen, so it carries the filter the screen set first.
-    tableView_->refreshHeader()->beginRefreshing();
+    // Asks once the list is first on screen, with the filter the screen set by then.
+    list_->setQuery(QString());
     NotificationCenter::observe(OrderNotifications::sendGoods(), this, [this] { dataReload(); });
 }
 
 void KQOrderTableView::setStatus(const QString& status) {
-    status_ = status;
-    dataReload();
+    tableView_->scrollToTop(true);
+    list_->setQuery(status);
 }
 
 void KQOrderTableView::dataReload() {
     tableView_->scrollToTop(true);
-    tableView_->refreshHeader()->beginRefreshing();
+    list_->reload();
 }
 
-void KQOrderTableView::refresh() {
-    ++generation_;
-    page_ = 0;
-    size_ = kPageSize;
-    modelArray_.clear();
-    tableView_->reloadData();
-    getOrderListData(status_);
-}
-
-void KQOrderTableView::loadMore() {
-    page_ += 1;
-    getOrderListData(status_);
-}
-
-void KQOrderTableView::getOrderListData(const QString& status) {
+KQRequest* KQOrderTableView::getOrderListData(const QString& status, int start, int size,
+                                              ReplyBlock done) {
     KQProject& bag = KQProject::project();
     bag.order_id = QString();
     bag.status = status;
-    bag.size = int(size_);
-    bag.start = int(page_ * size_);
-    const quint64 generation = generation_;
-    KQRequest* request = KQHttpClientList::request_OrderListWith(
-        bag, [this, generation](const QJsonObject* reply, const ServiceError*) {
-            if (reply) {
-                pageArrived(*reply, generation);
-            }
-        });
-    request->guardedBy(this);
-    // A failure envelope never reaches the callback; the indicators stop all the same.
-    connect(request, &KQRequest::finished, this, [this, generation] { endRefreshing(generation); });
-}
-
-void KQOrderTableView::pageArrived(const QJsonObject& reply, quint64 generation) {
-    if (generation != generation_) {
-        return;
-    }
-    modelArray_.append(OrderPayload::orderPage(reply));
-    tableView_->nullView()->setVisible(modelArray_.isEmpty());
-    tableView_->reloadData();
-}
-
-void KQOrderTableView::endRefreshing(quint64 generation) {
-    if (generation != generation_) {
-        return;
-    }
-    tableView_->refreshHeader()->endRefreshing();
-    tableView_->loadMoreFooter()->endRefreshing();
+    bag.size = size;
+    bag.start = start;
+    return KQHttpClientList::request_OrderListWith(bag, std::move(done));
 }
 
 void KQOrderTableView::rowSelected(int section, int row) {
-    if (delegate && section >= 0 && section < modelArray_.size()) {
+    if (delegate && section >= 0 && section < modelArray().size()) {
         delegate->orderCellClick(tableView_, IndexPath{section, row},
-                                 modelArray_.at(section).order_id);
+                                 modelArray().at(section).order_id);
     }
 }
 
 void KQOrderTableView::activistFooterWithFooter(KQActivistFooter* footer, int tag) {
     const int section = footer->tag - KQActivistFooter::kTagOffset;
-    if (!delegate || section < 0 || section >= modelArray_.size()) {
+    if (!delegate || section < 0 || section >= modelArray().size()) {
         return;
     }
-    const KQOrderModel& order = modelArray_.at(section);
+    const KQOrderModel& order = modelArray().at(section);
     if (tag == KQActivistFooter::kSendGoodTag) {
         delegate->footerSendGoodClick(order.order_id, order.address);
     } else if (tag == KQActivistFooter::kCheckLogisticsTag) {
@@ -168,20 +127,16 @@ void KQOrderTableView::activistFooterWithFooter(KQActivistFooter* footer, int ta
 }
 
 int KQOrderTableView::numberOfSections(TableView*) {
-    return int(modelArray_.size());
+    return int(modelArray().size());
 }
 
 int KQOrderTableView::numberOfRows(TableView*, int section) {
-    return int(modelArray_.at(section).item_list.size());
+    return int(modelArray().at(section).item_list.size());
 }
 
 TableCell* KQOrderTableView::cellForRow(TableView* table, IndexPath indexPath) {
-    auto* cell = static_cast<KQSActivistCell*>(
-        table->dequeueReusableCell(QString::fromLatin1(KQSActivistCell::kIdentifier)));
-    if (!cell) {
-        cell = new KQSActivistCell;
-    }
-    const KQOrderModel& order = modelArray_.at(indexPath.section);
+    auto* cell = table->dequeue<KQSActivistCell>();
+    const KQOrderModel& order = modelArray().at(indexPath.section);
     cell->setOrderItemModel(order.item(indexPath.row));
     if (order.total_cost == 0.0) {
         cell->markFreeShipping();
@@ -198,7 +153,7 @@ int KQOrderTableView::heightForHeader(TableView*, int) {
 }
 
 QWidget* KQOrderTableView::viewForHeader(TableView*, int section) {
-    return new OrderSectionHeader(modelArray_.at(section));
+    return new OrderSectionHeader(modelArray().at(section));
 }
 
 int KQOrderTableView::heightForFooter(TableView*, int) {
@@ -206,7 +161,7 @@ int KQOrderTableView::heightForFooter(TableView*, int) {
 }
 
 QWidget* KQOrderTableView::viewForFooter(TableView*, int section) {
-    const KQOrderModel& order = modelArray_.at(section);
+    const KQOrderModel& order = modelArray().at(section);
     auto* footer = new KQActivistFooter;
     footer->delegate = this;
     footer->tag = section + KQActivistFooter::kTagOffset;

@@ -3,6 +3,7 @@
 #include "orders/KQActivistFooter.h"
 #include "orders/KQOrderModel.h"
 #include "platform/TableView.h"
+#include "ui/PagedList.h"
 
 #include <QWidget>
 
@@ -23,22 +24,21 @@ public:
 class KQOrderTableView : public QWidget, public TableDataSource, public KQActivistFooterProtocol {
     Q_OBJECT
 public:
-    static constexpr int kPageSize = 10;
     static constexpr int kHeaderHeight = 60;
+    using Orders = PagedList<KQOrderModel, QString>;
 
     explicit KQOrderTableView(QWidget* parent = nullptr);
 
-    // Stores the filter, scrolls to the top and refreshes from page 0.
+    // Stores the filter, scrolls to the top and refreshes from page 0; a refresh under way for
+    // the previous filter is given up.
     void setStatus(const QString& status);
-    QString status() const { return status_; }
-    // Scrolls to the top and refreshes from page 0.
+    QString status() const { return list_->query().value_or(QString()); }
+    // Scrolls to the top and refreshes from page 0, giving up a refresh under way.
     void dataReload();
-    // Requests page `page` for the filter.
-    void getOrderListData(const QString& status);
 
     KQBaseTableView* tableView() const { return tableView_; }
-    const QList<KQOrderModel>& modelArray() const { return modelArray_; }
-    qint64 page() const { return page_; }
+    Orders* list() const { return list_; }
+    const QList<KQOrderModel>& modelArray() const { return list_->records(); }
 
     KQOrderDelegate* delegate = nullptr;
 
@@ -58,17 +58,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void refresh();
-    void loadMore();
-    void pageArrived(const QJsonObject& reply, quint64 generation);
-    void endRefreshing(quint64 generation);
+    static KQRequest* getOrderListData(const QString& status, int start, int size, ReplyBlock done);
     void rowSelected(int section, int row);
 
     KQBaseTableView* tableView_;
-    QList<KQOrderModel> modelArray_;
-    QString status_;
-    qint64 page_ = 0;
-    qint64 size_ = kPageSize;
-    // Raised by every refresh, so that a page asked for before it is not appended after it.
-    quint64 generation_ = 0;
+    Orders* list_;
 };

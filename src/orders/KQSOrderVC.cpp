@@ -1,6 +1,5 @@
 #include "orders/KQSOrderVC.h"
 
-#include "app/KQSNavigtionVC.h"
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
 #include "orders/KQDetailOrderVC.h"
@@ -31,7 +30,6 @@ void KQSOrderVC::viewDidLoad() {
     contentView_->delegate = this;
     sortView_->show();
     contentView_->show();
-    resizeEvent(nullptr);
 }
 
 void KQSOrderVC::viewWillAppear() {
@@ -55,25 +53,11 @@ void KQSOrderVC::showMoreMenu() {
     }
 }
 
-void KQSOrderVC::resizeEvent(QResizeEvent* event) {
-    if (event) {
-        KQSBaesVC::resizeEvent(event);
-    }
-    if (!sortView_) {
-        return;
-    }
+void KQSOrderVC::layoutContent() {
     sortView_->setGeometry(0, kNaviBarHeight, width(), KQSortScrollView::kHeight);
     const int listTop = kNaviBarHeight + KQSortScrollView::kHeight + kMargin;
     contentView_->setGeometry(kMargin, listTop, width() - 2 * kMargin,
                               height() - listTop - kMargin);
-}
-
-void KQSOrderVC::push(Screen* screen) {
-    if (KQSNavigtionVC* navigation = navigationController()) {
-        navigation->pushViewController(screen, true);
-    } else {
-        delete screen;
-    }
 }
 
 void KQSOrderVC::orderCellClick(TableView*, IndexPath, const QString& orderId) {

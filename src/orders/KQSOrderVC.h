@@ -24,10 +24,9 @@ public:
 protected:
     void viewDidLoad() override;
     void viewWillAppear() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void layoutContent() override;
 
 private:
-    void push(Screen* screen);
     void showMoreMenu();
 
     qint64 page_;

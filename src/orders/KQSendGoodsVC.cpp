@@ -1,6 +1,5 @@
 #include "orders/KQSendGoodsVC.h"
 
-#include "app/KQSNavigtionVC.h"
 #include "orders/KQChooseWaybillVC.h"
 #include "orders/OrderNotifications.h"
 #include "orders/OrderWidgets.h"
@@ -37,7 +36,6 @@ void KQSendGoodsVC::viewDidLoad() {
     buildReceiverBlock();
     saveBtn = OrderWidgets::bottomButton(this, QStringLiteral("saveBtn"), QStringLiteral("确定"));
     connect(saveBtn, &QPushButton::clicked, this, &KQSendGoodsVC::saveClick);
-    resizeEvent(nullptr);
 }
 
 void KQSendGoodsVC::buildCompanyRow() {
@@ -95,13 +93,7 @@ void KQSendGoodsVC::viewWillAppear() {
     setUpNaviBar(QStringLiteral("发货"));
 }
 
-void KQSendGoodsVC::resizeEvent(QResizeEvent* event) {
-    if (event) {
-        KQSBaesVC::resizeEvent(event);
-    }
-    if (!companyRow_) {
-        return;
-    }
+void KQSendGoodsVC::layoutContent() {
     const int w = width();
     const int right = w - kSideMargin;
     companyRow_->setGeometry(0, kNaviBarHeight + kGap, w, kRowHeight);
@@ -125,11 +117,7 @@ void KQSendGoodsVC::chooseCompany() {
             self->companyChosen(name, companyId);
         }
     };
-    if (KQSNavigtionVC* navigation = navigationController()) {
-        navigation->pushViewController(picker, true);
-    } else {
-        delete picker;
-    }
+    push(picker);
 }
 
 void KQSendGoodsVC::companyChosen(const QString& name, const QString& companyId) {
@@ -146,12 +134,8 @@ void KQSendGoodsVC::saveClick() {
     bag.order_id = order_id_;
     bag.company_id = company_id_;
     bag.waybill_number = idRight->text();
-    KQHttpClientList::request_SendGoodWith(bag, [this](const QJsonObject* reply,
-                                                       const ServiceError*) {
-        if (reply) {
-            shipped();
-        }
-    })->guardedBy(this);
+    KQHttpClientList::request_SendGoodWith(bag, onReply([this](const QJsonObject&) { shipped(); }))
+        ->guardedBy(this);
 }
 
 void KQSendGoodsVC::shipped() {

@@ -10,6 +10,14 @@ void Screen::loadViewIfNeeded() {
     if (!loaded_) {
         loaded_ = true;
         viewDidLoad();
+        layoutContent();
+    }
+}
+
+void Screen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (loaded_) {
+        layoutContent();
     }
 }
 

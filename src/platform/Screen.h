@@ -27,6 +27,12 @@ protected:
     virtual void viewDidLoad() {}
     virtual void viewWillAppear() {}
     virtual void viewWillDisappear() {}
+    // Places the screen's views for its current size: once right after viewDidLoad and after
+    // every resize of a loaded screen, so it may rely on everything viewDidLoad built. Screens
+    // override this rather than resizeEvent.
+    virtual void layoutContent() {}
+
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class Lifecycle;

@@ -84,6 +84,15 @@ public:
     // Forgets every row, header and footer and asks the data source again.
     void reloadData();
     TableCell* dequeueReusableCell(const QString& identifier);
+    // A row of class Cell waiting for reuse, or a new Cell when none waits. Rows are kept under
+    // Cell::kIdentifier, which must be given to TableCell by Cell and by no other class.
+    template <class Cell> Cell* dequeue() {
+        if (auto* reused =
+                qobject_cast<Cell*>(dequeueReusableCell(QString::fromLatin1(Cell::kIdentifier)))) {
+            return reused;
+        }
+        return new Cell;
+    }
 
     int numberOfSections() const { return int(m_sections.size()); }
     int numberOfRows(int section) const;

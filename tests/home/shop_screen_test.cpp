@@ -6,12 +6,12 @@
 #include "home/KQSShopVC.h"
 #include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
+#include "platform/KineticScrollView.h"
 #include "service/KQAccountTool.h"
 #include "web/KQBaseWebVC.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 
 namespace {
 

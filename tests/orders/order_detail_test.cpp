@@ -7,11 +7,11 @@
 #include "orders/KQSendGoodsVC.h"
 #include "orders/OrderNotifications.h"
 #include "orders/PanelLayout.h"
+#include "platform/KineticScrollView.h"
 #include "platform/NotificationCenter.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 
 namespace {
 

@@ -160,7 +160,78 @@ TEST_F(OrderListTest, ATransportFailureStopsTheIndicatorAndKeepsTheRows) {
     settle(2);
     EXPECT_FALSE(table()->loadMoreFooter()->isRefreshing());
     EXPECT_EQ(table()->numberOfSections(), 1);
-    EXPECT_EQ(list->contentView()->page(), 1) << "the next pull-up asks for the page after it";
+    peer.reply("/order/list.do", PeerReply::json(Payload::page({Payload::order("2", "payment")})));
+    table()->loadMoreFooter()->beginRefreshing();
+    settle(3);
+    EXPECT_EQ(last().field("start"), "10") << "the page that failed is asked for again";
+    EXPECT_EQ(table()->numberOfSections(), 2);
+}
+
+// A slow service: every "全部" page answers late, every other filter at once.
+std::function<PeerReply(const PeerRequest&)> slowWhenUnfiltered() {
+    return [](const PeerRequest& request) {
+        const QString status = request.field("status");
+        const QString id =
+            QStringLiteral("%1-%2").arg(status.isEmpty() ? "all" : status, request.field("start"));
+        PeerReply reply = PeerReply::json(
+            Payload::page({Payload::order(id, status.isEmpty() ? "payment" : "payment-done")}));
+        reply.delayMs = status.isEmpty() ? 300 : 0;
+        return reply;
+    };
+}
+
+TEST_F(OrderListTest, ATabTouchedWhileTheFirstPageLoadsEndsWithThatTabsOrdersOnly) {
+    peer.setHandler(slowWhenUnfiltered());
+    open(0);
+    const auto all = peer.waitForRequest("/order/list.do");
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->field("status"), "");
+    // The activity overlay lies over the window while the page loads; the tab is pressed as
+    // assistive technology would press it.
+    list->sortView()->btnArr().at(2)->click();
+    const auto waitSend = peer.waitForRequest("/order/list.do");
+    ASSERT_TRUE(waitSend) << "the new tab is asked for at once";
+    EXPECT_EQ(waitSend->field("status"), "waitSend");
+    EXPECT_EQ(waitSend->field("start"), "0");
+    ASSERT_TRUE(ServiceFixture::settle());
+    const auto ids = [this] {
+        QStringList found;
+        for (const KQOrderModel& order : list->contentView()->modelArray()) {
+            found << order.order_id;
+        }
+        return found;
+    };
+    EXPECT_EQ(ids(), QStringList{"waitSend-0"});
+    EXPECT_EQ(list->sortView()->selectedIndex(), 2);
+    EXPECT_FALSE(refreshing());
+
+    table()->loadMoreFooter()->beginRefreshing();
+    const auto more = peer.waitForRequest("/order/list.do");
+    ASSERT_TRUE(more);
+    EXPECT_EQ(more->field("status"), "waitSend");
+    EXPECT_EQ(more->field("start"), "10");
+    ASSERT_TRUE(ServiceFixture::settle());
+    EXPECT_EQ(ids(), (QStringList{"waitSend-0", "waitSend-10"}));
+}
+
+TEST_F(OrderListTest, AShipmentAnnouncedWhileTheFirstPageLoadsReloadsAtOnce) {
+    int served = 0;
+    peer.setHandler([&served](const PeerRequest&) {
+        ++served;
+        PeerReply reply = PeerReply::json(
+            Payload::page({Payload::order(QStringLiteral("answer-%1").arg(served), "payment")}));
+        reply.delayMs = served == 1 ? 300 : 0;
+        return reply;
+    });
+    open(2);
+    ASSERT_TRUE(peer.waitForRequest("/order/list.do"));
+    NotificationCenter::post(OrderNotifications::sendGoods());
+    const auto again = peer.waitForRequest("/order/list.do");
+    ASSERT_TRUE(again) << "the reload is not swallowed by the refresh under way";
+    EXPECT_EQ(again->field("status"), "waitSend");
+    ASSERT_TRUE(ServiceFixture::settle());
+    ASSERT_EQ(list->contentView()->modelArray().size(), 1);
+    EXPECT_EQ(list->contentView()->modelArray().first().order_id, "answer-2");
 }
 
 TEST_F(OrderListTest, ClosingOrShippingElsewhereReloadsTheList) {

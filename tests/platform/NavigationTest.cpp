@@ -269,3 +269,32 @@ TEST_F(NavigationTest, ReplacingTheRootFromInsideTheOldRootIsSafe) {
     EXPECT_EQ(takeLog(),
               (QStringList{"signIn:disappear", "home:load", "home:appear", "signIn:destroyed"}));
 }
+
+namespace {
+// Lays out a label it builds when loaded, as screens do.
+class LayingOutScreen : public Screen {
+public:
+    QLabel* label = nullptr;
+    QList<QSize> layouts; // the screen's size at each layout
+
+protected:
+    void viewDidLoad() override { label = new QLabel(this); }
+    void layoutContent() override {
+        label->setGeometry(0, 0, width(), 20);
+        layouts << size();
+    }
+};
+} // namespace
+
+TEST_F(NavigationTest, AScreenLaysOutOnceLoadedAndAtEveryResizeAfter) {
+    auto* screen = new LayingOutScreen;
+    screen->resize(100, 100);
+    EXPECT_TRUE(screen->layouts.isEmpty()) << "nothing is laid out before the screen is loaded";
+    window->setRoot(new NavigationStack(screen));
+    ASSERT_FALSE(screen->layouts.isEmpty());
+    EXPECT_EQ(screen->layouts.last(), screen->size()) << "laid out at the size it is shown at";
+    EXPECT_EQ(screen->label->width(), screen->width());
+    screen->resize(320, 480);
+    EXPECT_EQ(screen->layouts.last(), screen->size());
+    EXPECT_EQ(screen->label->width(), 320);
+}
