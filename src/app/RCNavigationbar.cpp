@@ -1,11 +1,10 @@
 #include "app/RCNavigationbar.h"
 
 #include "platform/Assets.h"
+#include "platform/PhoneWindow.h"
+#include "ui/PanelLayout.h"
 #include "ui/Style.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
@@ -13,11 +12,7 @@
 namespace {
 
 const QJsonObject& barLayout() {
-    static const QJsonObject description = [] {
-        QFile file(QStringLiteral(":/layouts/RCNavigationbar.json"));
-        file.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }();
+    static const QJsonObject description = LayoutFile::read(QStringLiteral("RCNavigationbar"));
     return description;
 }
 
@@ -27,20 +22,8 @@ int barHeight() {
 
 // A slot's frame inside a bar of the given width.
 QRect slotFrame(const QString& name, int barWidth) {
-    const QJsonObject slot =
-        barLayout().value(QStringLiteral("slots")).toObject().value(name).toObject();
-    const int y = slot.value(QStringLiteral("y")).toInt();
-    const int height = slot.value(QStringLiteral("height")).toInt();
-    const bool fromLeft = slot.contains(QStringLiteral("x"));
-    const bool fromRight = slot.contains(QStringLiteral("right"));
-    const int x = slot.value(QStringLiteral("x")).toInt();
-    const int right = slot.value(QStringLiteral("right")).toInt();
-    int width = slot.value(QStringLiteral("width")).toInt();
-    if (fromLeft && fromRight) {
-        width = barWidth - x - right;
-        return QRect(x, y, qMax(0, width), height);
-    }
-    return QRect(fromLeft ? x : barWidth - right - width, y, width, height);
+    return LayoutFile::frame(
+        barLayout().value(QStringLiteral("slots")).toObject().value(name).toObject(), barWidth);
 }
 
 QPushButton* makeSlot(const QString& name, QWidget* bar) {
@@ -71,22 +54,18 @@ RCNavigationbar::RCNavigationbar(QWidget* parent)
     titleView->setFont(
         Style::systemFont(barLayout().value(QStringLiteral("titleFontSize")).toInt(17)));
     titleView->setStyleSheet(QStringLiteral("color: %1;").arg(Style::rgbText(Style::darkText())));
-    const QJsonArray rgb = barLayout()
-                               .value(QStringLiteral("line"))
-                               .toObject()
-                               .value(QStringLiteral("color"))
-                               .toArray();
+    const QColor lineColour = LayoutFile::colour(
+        barLayout().value(QStringLiteral("line")).toObject().value(QStringLiteral("color")),
+        QColor(216, 216, 216));
     line->setObjectName(QStringLiteral("line"));
     line->setAttribute(Qt::WA_StyledBackground);
-    line->setStyleSheet(QStringLiteral("background: rgb(%1,%2,%3);")
-                            .arg(rgb.at(0).toInt(216))
-                            .arg(rgb.at(1).toInt(216))
-                            .arg(rgb.at(2).toInt(216)));
+    line->setStyleSheet(QStringLiteral("background: %1;").arg(Style::rgbText(lineColour)));
 }
 
 RCNavigationbar* RCNavigationbar::navigationbar(QWidget* screen) {
     auto* bar = new RCNavigationbar(screen);
-    bar->setGeometry(0, 0, screen ? screen->width() : 375, barHeight());
+    bar->setGeometry(0, 0, screen ? screen->width() : PhoneWindow::defaultSize.width(),
+                     barHeight());
     bar->applyLayout();
     bar->show();
     bar->raise();
