@@ -7,7 +7,9 @@
 
 #include <QJsonObject>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 
@@ -25,6 +27,34 @@ QRect slotFrame(const QString& name, int barWidth) {
     return LayoutFile::frame(
         barLayout().value(QStringLiteral("slots")).toObject().value(name).toObject(), barWidth);
 }
+
+QColor lineColour() {
+    return LayoutFile::colour(
+        barLayout().value(QStringLiteral("line")).toObject().value(QStringLiteral("color")),
+        QColor(216, 216, 216));
+}
+
+// The hairline under the bar: a strip of whole points that paints the layout's fractional
+// line (0.5 point at y 63.5) inside itself, sharp on a 2x screen.
+class Hairline : public QWidget {
+public:
+    Hairline(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+    void place(qreal top, qreal height, int width) {
+        offset_ = top - std::floor(top);
+        height_ = height;
+        setGeometry(0, int(std::floor(top)), width, int(std::ceil(top + height) - std::floor(top)));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(QRectF(0, offset_, width(), height_), colour_);
+    }
+
+private:
+    QColor colour_;
+    qreal offset_ = 0;
+    qreal height_ = 1;
+};
 
 QPushButton* makeSlot(const QString& name, QWidget* bar) {
     auto* slot = new QPushButton(bar);
@@ -45,7 +75,7 @@ RCNavigationbar::RCNavigationbar(QWidget* parent)
       right1(makeSlot(QStringLiteral("right1"), this)),
       left0(makeSlot(QStringLiteral("left0"), this)),
       left1(makeSlot(QStringLiteral("left1"), this)), titleView(new QLabel(this)),
-      line(new QWidget(this)) {
+      line(new Hairline(lineColour(), this)) {
     setObjectName(QStringLiteral("navigationbar"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("RCNavigationbar { background: white; }"));
@@ -54,12 +84,7 @@ RCNavigationbar::RCNavigationbar(QWidget* parent)
     titleView->setFont(
         Style::systemFont(barLayout().value(QStringLiteral("titleFontSize")).toInt(17)));
     titleView->setStyleSheet(QStringLiteral("color: %1;").arg(Style::rgbText(Style::darkText())));
-    const QColor lineColour = LayoutFile::colour(
-        barLayout().value(QStringLiteral("line")).toObject().value(QStringLiteral("color")),
-        QColor(216, 216, 216));
     line->setObjectName(QStringLiteral("line"));
-    line->setAttribute(Qt::WA_StyledBackground);
-    line->setStyleSheet(QStringLiteral("background: %1;").arg(Style::rgbText(lineColour)));
 }
 
 RCNavigationbar* RCNavigationbar::navigationbar(QWidget* screen) {
@@ -107,8 +132,7 @@ void RCNavigationbar::applyLayout() {
     right0->setGeometry(slotFrame(QStringLiteral("right0"), w));
     right1->setGeometry(slotFrame(QStringLiteral("right1"), w));
     titleView->setGeometry(slotFrame(QStringLiteral("titleView"), w));
-    // The hairline's top sits at 63.5 points: half a point is drawn into the bar's last row.
     const QJsonObject l = barLayout().value(QStringLiteral("line")).toObject();
-    const qreal top = l.value(QStringLiteral("y")).toDouble(63.5);
-    line->setGeometry(0, int(top), w, 1);
+    static_cast<Hairline*>(line)->place(l.value(QStringLiteral("y")).toDouble(63.5),
+                                        l.value(QStringLiteral("height")).toDouble(0.5), w);
 }

@@ -22,3 +22,22 @@ TEST(NavigationBar, SlotsFollowTheLayoutFileAtAnyWidth) {
 }
 
 } // namespace
+
+namespace {
+
+// On a 2x screen the hairline is exactly the bar's last device row: 0.5 point at y 63.5.
+TEST(NavigationBar, TheSeparatorIsHalfAPointAtTheBarsFoot) {
+    QWidget screen;
+    screen.resize(375, 100);
+    RCNavigationbar* bar = RCNavigationbar::navigationbar(&screen);
+    QImage image(bar->size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    bar->render(&image);
+    const QColor line(216, 216, 216);
+    EXPECT_EQ(image.pixelColor(100, 127), line);
+    EXPECT_EQ(image.pixelColor(100, 126), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(100, 125), QColor(Qt::white));
+}
+
+} // namespace
