@@ -101,6 +101,7 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
     address.detail_address = "1 Market Street, Springfield";
     auto* ship = push(new KQSendGoodsVC("100002", address));
     EXPECT_EQ(ship->companyRight->text(), "请选择");
+    EXPECT_EQ(ship->companyRight->accessibleName(), "物流公司 请选择");
     shoot("orders-ship");
 
     for (int row : {0, 1}) {
@@ -128,6 +129,9 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
     }
     EXPECT_EQ(ship->companyRight->text(), "DHL");
     EXPECT_EQ(ship->company_id(), "2");
+    // The chosen company keeps the grey of the prompt, and is announced with its row label.
+    EXPECT_EQ(ship->companyRight->palette().color(QPalette::ButtonText), QColor(156, 162, 162));
+    EXPECT_EQ(ship->companyRight->accessibleName(), "物流公司 DHL");
 
     QTest::keyClicks(ship->idRight, "SF1234567");
     QTest::mouseClick(ship->saveBtn, Qt::LeftButton);

@@ -1,4 +1,4 @@
-#include "orders/PanelLayout.h"
+#include "ui/PanelLayout.h"
 
 #include "platform/Assets.h"
 #include "ui/KQBorderButton.h"
@@ -11,11 +11,7 @@
 
 namespace {
 
-QColor colourOf(const QJsonValue& value, const QColor& fallback) {
-    const QJsonArray rgb = value.toArray();
-    return rgb.size() == 3 ? QColor(rgb.at(0).toInt(), rgb.at(1).toInt(), rgb.at(2).toInt())
-                           : fallback;
-}
+const char* const imageProperty = "layoutImage";
 
 Qt::Alignment alignmentOf(const QString& align) {
     if (align == u"center") {
@@ -27,42 +23,57 @@ Qt::Alignment alignmentOf(const QString& align) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QRect frameOf(const QJsonObject& element, int panelWidth) {
+} // namespace
+
+namespace LayoutFile {
+
+QJsonObject read(const QString& name) {
+    QFile file(QStringLiteral(":/layouts/%1.json").arg(name));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QRect frame(const QJsonObject& element, int containerWidth) {
     const int y = element.value(QStringLiteral("y")).toInt();
     const int height = element.value(QStringLiteral("height")).toInt();
-    int width = element.value(QStringLiteral("width")).toInt();
+    const int width = element.value(QStringLiteral("width")).toInt();
     const bool fromLeft = element.contains(QStringLiteral("x"));
     const bool fromRight = element.contains(QStringLiteral("right"));
     const int x = element.value(QStringLiteral("x")).toInt();
     const int right = element.value(QStringLiteral("right")).toInt();
     if (fromLeft && fromRight) {
-        return QRect(x, y, qMax(0, panelWidth - x - right), height);
+        return QRect(x, y, qMax(0, containerWidth - x - right), height);
     }
     if (fromRight) {
-        return QRect(panelWidth - right - width, y, width, height);
+        return QRect(containerWidth - right - width, y, width, height);
     }
     if (element.contains(QStringLiteral("centerX"))) {
         const int offset = element.value(QStringLiteral("centerX")).toInt();
-        return QRect(panelWidth / 2 + offset - width / 2, y, width, height);
+        return QRect(containerWidth / 2 + offset - width / 2, y, width, height);
     }
     return QRect(x, y, width, height);
 }
 
-} // namespace
+QColor colour(const QJsonValue& value, const QColor& fallback) {
+    const QJsonArray rgb = value.toArray();
+    return rgb.size() == 3 ? QColor(rgb.at(0).toInt(), rgb.at(1).toInt(), rgb.at(2).toInt())
+                           : fallback;
+}
 
-PanelLayout::PanelLayout(const QString& name, QWidget* parent) : QWidget(parent), name_(name) {
+} // namespace LayoutFile
+
+PanelLayout::PanelLayout(const QString& name, QWidget* parent)
+    : QWidget(parent), name_(name), description_(LayoutFile::read(name)) {
     setObjectName(name);
-    QFile file(QStringLiteral(":/layouts/%1.json").arg(name));
-    if (file.open(QIODevice::ReadOnly)) {
-        description_ = QJsonDocument::fromJson(file.readAll()).object();
-    }
     build();
 }
 
 void PanelLayout::build() {
     setAttribute(Qt::WA_StyledBackground);
     const QColor background =
-        colourOf(description_.value(QStringLiteral("background")), QColor(Qt::white));
+        LayoutFile::colour(description_.value(QStringLiteral("background")), QColor(Qt::white));
     setStyleSheet(
         QStringLiteral("PanelLayout { background: %1; }").arg(Style::rgbText(background)));
     for (const QJsonValue& value : description_.value(QStringLiteral("elements")).toArray()) {
@@ -75,13 +86,13 @@ QWidget* PanelLayout::makeElement(const QJsonObject& element) {
     const QString type = element.value(QStringLiteral("type")).toString();
     const QString text = element.value(QStringLiteral("text")).toString();
     const int points = element.value(QStringLiteral("fontSize")).toInt(14);
-    const QColor colour = colourOf(element.value(QStringLiteral("color")), Style::darkText());
+    const QColor colour =
+        LayoutFile::colour(element.value(QStringLiteral("color")), Style::darkText());
     QWidget* widget = nullptr;
     if (type == u"image") {
         auto* picture = new QLabel(this);
-        const QRect frame = frameOf(element, 375);
-        picture->setPixmap(
-            Assets::image(element.value(QStringLiteral("image")).toString(), frame.size()));
+        // Drawn once the panel knows how wide the picture's frame is.
+        picture->setProperty(imageProperty, element.value(QStringLiteral("image")).toString());
         picture->setAlignment(Qt::AlignCenter);
         widget = picture;
     } else if (type == u"borderButton") {
@@ -107,8 +118,16 @@ void PanelLayout::placeElements() {
     const QJsonArray elements = description_.value(QStringLiteral("elements")).toArray();
     for (const QJsonValue& value : elements) {
         const QJsonObject entry = value.toObject();
-        if (QWidget* widget = element<QWidget>(entry.value(QStringLiteral("name")).toString())) {
-            widget->setGeometry(frameOf(entry, width()));
+        QWidget* widget = element<QWidget>(entry.value(QStringLiteral("name")).toString());
+        if (!widget) {
+            continue;
+        }
+        const QRect frame = LayoutFile::frame(entry, width());
+        const bool resized = widget->size() != frame.size();
+        widget->setGeometry(frame);
+        const QString image = widget->property(imageProperty).toString();
+        if (!image.isEmpty() && (resized || static_cast<QLabel*>(widget)->pixmap().isNull())) {
+            static_cast<QLabel*>(widget)->setPixmap(Assets::image(image, frame.size()));
         }
     }
 }
