@@ -98,8 +98,8 @@ int main(int argc, char** argv) {
         err << "shop-service: cannot open the store: " << error << Qt::endl;
         return 1;
     }
-    if (store.isEmpty() && !seedDemoShop(store, nowMs())) {
-        err << "shop-service: cannot seed the demo shop" << Qt::endl;
+    if ((store.isEmpty() && !seedDemoShop(store, nowMs())) || !seedEmptyShop(store)) {
+        err << "shop-service: cannot seed the demo shops" << Qt::endl;
         return 1;
     }
     HttpFront front;

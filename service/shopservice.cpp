@@ -289,8 +289,7 @@ Outcome ShopService::systemUpdate(const Call& call) {
     if (!email.isEmpty() && !isValidEmail(email)) {
         return refuse("请输入正确的邮箱");
     }
-    if ((!provinceId.isEmpty() && provinceName(provinceId).isEmpty()) ||
-        (!cityId.isEmpty() && cityName(cityId).isEmpty())) {
+    if (!regionIdsFit(provinceId, cityId)) {
         return refuse("请选择正确的省份和城市");
     }
     if (call.field("detail_address").size() > 100) {

@@ -5,10 +5,17 @@
 #include "platform/PhoneWindow.h"
 #include "platform/Screen.h"
 
+#include <utility>
+
 namespace {
 QList<Tour::Step>& registered() {
     static QList<Tour::Step> list;
     return list;
+}
+
+bool& missingScreen() {
+    static bool missing = false;
+    return missing;
 }
 } // namespace
 
@@ -26,6 +33,10 @@ KQSRootVC* Tour::root() {
 }
 
 void Tour::push(Screen* screen) {
+    if (!screen) {
+        missingScreen() = true;
+        return;
+    }
     KQSRootVC* tabs = root();
     PhoneWindow* window = PhoneWindow::current();
     QWidget* current = tabs ? tabs->currentStack() : window ? window->root() : nullptr;
@@ -36,6 +47,10 @@ void Tour::push(Screen* screen) {
     } else {
         delete screen;
     }
+}
+
+bool Tour::takeMissingScreen() {
+    return std::exchange(missingScreen(), false);
 }
 
 void Tour::selectTab(int index) {

@@ -48,17 +48,21 @@ void TourRunner::start() {
     });
 }
 
-void TourRunner::signIn() {
+void TourRunner::signIn(const QString& mobile, std::function<void()> then) {
+    if (Tour::root()) {
+        AppDelegate::showSignIn();
+    }
     KQSLoginVC* login = KQSLoginVC::login();
-    login->userIdField->setText(QString::fromLatin1(kDemoMobile));
+    login->userIdField->setText(mobile);
     login->passwordField->setText(QString::fromLatin1(kDemoPassword));
     login->loginClick();
-    whenQuiet([this] {
+    whenQuiet([this, mobile, then = std::move(then)] {
         if (!Tour::root()) {
-            fail(QStringLiteral("the demo owner could not sign in"));
+            fail(QStringLiteral("%1 could not sign in").arg(mobile));
             return;
         }
-        runStep(0, false);
+        signedIn_ = mobile;
+        then();
     });
 }
 
@@ -68,7 +72,7 @@ void TourRunner::runStep(int index, bool beforeSignIn) {
         ++index;
     }
     if (index >= steps.size() && beforeSignIn) {
-        signIn();
+        runStep(0, false);
         return;
     }
     if (index >= steps.size()) {
@@ -78,10 +82,19 @@ void TourRunner::runStep(int index, bool beforeSignIn) {
         return;
     }
     const Tour::Step& step = steps[index];
+    const QString owner = step.mobile.isEmpty() ? QString::fromLatin1(kDemoMobile) : step.mobile;
+    if (!beforeSignIn && owner != signedIn_) {
+        signIn(owner, [this, index] { runStep(index, false); });
+        return;
+    }
     if (!step.continuesPrevious) {
         resetTabs();
     }
     step.show();
+    if (Tour::takeMissingScreen()) {
+        fail(QStringLiteral("%1: the screen could not be opened").arg(step.name));
+        return;
+    }
     whenQuiet([this, index, beforeSignIn, name = step.name] {
         if (save(name)) {
             runStep(index + 1, beforeSignIn);

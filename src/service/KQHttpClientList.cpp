@@ -87,6 +87,14 @@ QByteArray logoJpeg(const QImage& image) {
 
 } // namespace
 
+ReplyBlock onReply(std::function<void(const QJsonObject& reply)> handler) {
+    return [handler = std::move(handler)](const QJsonObject* reply, const ServiceError*) {
+        if (reply && handler) {
+            handler(*reply);
+        }
+    };
+}
+
 QString KQHttpClientList::urlFor(const QString& path) {
     return ServiceConfig::serviceUrl() + path;
 }

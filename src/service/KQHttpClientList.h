@@ -20,6 +20,12 @@ class QImage;
 // never reaches the callback; the returned KQRequest's finished() tells that it is over.
 using ReplyBlock = std::function<void(const QJsonObject* reply, const ServiceError* error)>;
 
+// The reply callback of a request site that acts only on success: handler runs with the reply
+// and nothing runs on a failure. Both kinds of failure have already been shown to the owner when
+// the callback would run; a screen that must act on the end of a request whatever its outcome
+// (a list stopping its indicators) connects KQRequest::finished() instead.
+ReplyBlock onReply(std::function<void(const QJsonObject& reply)> handler);
+
 // The endpoint catalogue: one operation per endpoint of the service. Each builds a fresh form
 // from its input, posts it to the service base address plus the endpoint path, checks the
 // envelope and calls back. Bag fields named plainly are sent as their value or the empty text;

@@ -1,13 +1,13 @@
 #include "HomeFixture.h"
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
-#include "home/KQBaseWebVC.h"
 #include "home/KQHomeDataView.h"
 #include "home/KQHomeManagerView.h"
 #include "home/KQSShopVC.h"
 #include "orders/KQSOrderVC.h"
 #include "platform/Defaults.h"
 #include "service/KQAccountTool.h"
+#include "web/KQBaseWebVC.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -113,3 +113,37 @@ TEST(TestPeer, AnswersAfterTheScriptedDelay) {
     EXPECT_EQ(reply->error(), QNetworkReply::NoError);
     delete reply;
 }
+
+TEST(TestPeer, QueuedRepliesComeFirstInOrderAndHeldOnesWaitForTheirRelease) {
+    TestPeer peer;
+    peer.reply("q.do", PeerReply::json(R"({"n":"default"})"));
+    peer.enqueue("q.do", PeerReply::json(R"({"n":"first"})"));
+    PeerReply held = PeerReply::json(R"({"n":"second"})");
+    held.held = true;
+    peer.enqueue("/q.do", held);
+    QNetworkAccessManager manager;
+    const QUrl url = peer.baseUrl().resolved(QUrl("q.do"));
+
+    QNetworkReply* first = postForm(manager, url, "i=1");
+    ASSERT_TRUE(finishes(first));
+    EXPECT_EQ(first->readAll(), R"({"n":"first"})");
+    EXPECT_EQ(peer.waitForRequest("q.do").value_or(PeerRequest{}).field("i"), "1");
+
+    QNetworkReply* second = postForm(manager, url, "i=2");
+    const auto asked = peer.waitForRequest("/q.do");
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(asked->field("i"), "2");
+    EXPECT_FALSE(second->isFinished());
+    EXPECT_FALSE(peer.release("q.do", 1));
+    EXPECT_TRUE(peer.release("q.do"));
+    ASSERT_TRUE(finishes(second));
+    EXPECT_EQ(second->readAll(), R"({"n":"second"})");
+    EXPECT_FALSE(peer.release("q.do")) << "nothing is held any more";
+
+    QNetworkReply* third = postForm(manager, url, "i=3");
+    ASSERT_TRUE(finishes(third));
+    EXPECT_EQ(third->readAll(), R"({"n":"default"})");
+    delete first;
+    delete second;
+    delete third;
+}

@@ -123,8 +123,8 @@ ServiceReply ServiceClient::get(const QString& urlOrPath) {
     return wait(m_network.get(QNetworkRequest(QUrl(url(urlOrPath)))));
 }
 
-bool ServiceClient::signIn(const QString& password) {
-    return post("login.do", {{"mobile", "13800138000"},
+bool ServiceClient::signIn(const QString& password, const QString& mobile) {
+    return post("login.do", {{"mobile", mobile},
                              {"password", password},
                              {"need_captcha", "false"},
                              {"return_token", "1"},

@@ -18,53 +18,13 @@
 
 namespace {
 
-using Fields = QList<QPair<QString, QString>>;
 using DataCheck = std::function<void(const QJsonValue&)>;
-
-class ShopServiceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(m_service.start(m_dir.path()));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    void restart(const QStringList& options = {}) {
-        m_service.stop();
-        ASSERT_TRUE(m_service.start(m_dir.path(), options));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    QJsonObject order(const QString& orderId) {
-        const ServiceReply reply = m_client->post("order/get.do", {{"order_id", orderId}});
-        EXPECT_TRUE(reply.ok()) << reply.message().toStdString();
-        return reply.data().toObject();
-    }
-
-    QJsonArray list(const QString& path, const Fields& fields) {
-        const ServiceReply reply = m_client->post(path, fields);
-        EXPECT_TRUE(reply.ok()) << path.toStdString() << ": " << reply.message().toStdString();
-        return reply.data().toObject().value("list").toArray();
-    }
-
-    QTemporaryDir m_dir;
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-};
 
 const Fields kPage{{"start", "0"}, {"size", "10"}};
 
 Fields withPage(Fields fields) {
     fields.append(kPage);
     return fields;
-}
-
-QString statStart(int days) {
-    return QDate::currentDate().addDays(-(days - 1)).toString("yyyy-MM-dd");
-}
-
-QString nowText() {
-    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
 }
 
 void expectPageOf(const QJsonValue& data, int rows, const QStringList& keys) {
@@ -728,6 +688,76 @@ TEST_F(ShopServiceTest, StorefrontAndPicturesAreServedWithoutInternet) {
     for (const char* path : {"img/goods/1.png", "img/logo/1.png", "img/avatar/3.png"}) {
         EXPECT_FALSE(QImage::fromData(m_client->get(path).body).isNull()) << path;
     }
+}
+
+} // namespace
+
+namespace {
+
+Fields addressFields(const QString& provinceId, const QString& provinceName, const QString& cityId,
+                     const QString& cityName) {
+    return {{"address_id", ""},
+            {"name", "赵六"},
+            {"province_id", provinceId},
+            {"province_name", provinceName},
+            {"city_id", cityId},
+            {"city_name", cityName},
+            {"county", ""},
+            {"postcode", "510000"},
+            {"telephone", "13612345678"},
+            {"detail_address", "人民路一号大院"},
+            {"default_receive", "false"},
+            {"default_send", "false"}};
+}
+
+Fields profileFields(const QString& provinceId, const QString& cityId) {
+    return {{"shop_name", "悦购跨境旗舰店"},  {"contacts", "陈晓明"}, {"email", ""},
+            {"province_id", provinceId},      {"city_id", cityId},    {"county", ""},
+            {"detail_address", "科技园路1号"}};
+}
+
+// The service knows every city of the region list the client ships, and only those, each
+// under its own province; empty identifiers stay allowed.
+TEST_F(ShopServiceTest, RegionIdentifiersMustBeKnownAndBelongTogether) {
+    ASSERT_TRUE(m_client->signIn());
+    struct Case {
+        const char* provinceId;
+        const char* provinceName;
+        const char* cityId;
+        const char* cityName;
+        bool accepted;
+    };
+    const QList<Case> cases{
+        {"540000", "西藏自治区", "540100", "拉萨市", true},
+        {"410000", "河南省", "419001", "济源市", true},
+        {"500000", "重庆市", "500100", "重庆市", true},
+        {"650000", "新疆维吾尔自治区", "659001", "石河子市", true},
+        {"", "某省", "", "某市", true},
+        {"440000", "广东省", "", "某市", true},
+        {"", "某省", "440300", "深圳市", true},
+        {"440000", "广东省", "330100", "杭州市", false},
+        {"990000", "某省", "", "某市", false},
+        {"440000", "广东省", "440399", "某市", false},
+        {"", "某省", "419000", "省直辖", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.provinceId) + "/" + c.cityId);
+        const ServiceReply saved = m_client->post(
+            "address/save.do", addressFields(c.provinceId, c.provinceName, c.cityId, c.cityName));
+        EXPECT_EQ(saved.ok(), c.accepted) << saved.message().toStdString();
+        const ServiceReply updated =
+            m_client->post("system/update.do", profileFields(c.provinceId, c.cityId));
+        EXPECT_EQ(updated.ok(), c.accepted) << updated.message().toStdString();
+        if (!c.accepted) {
+            EXPECT_EQ(saved.message(), "请选择正确的省份和城市");
+            EXPECT_EQ(updated.message(), "请选择正确的省份和城市");
+        }
+    }
+    const ServiceReply lhasa =
+        m_client->post("system/update.do", profileFields("540000", "540100"));
+    ASSERT_TRUE(lhasa.ok());
+    EXPECT_EQ(lhasa.data()["provinceName"].toString(), "西藏自治区");
+    EXPECT_EQ(lhasa.data()["cityName"].toString(), "拉萨市");
 }
 
 } // namespace

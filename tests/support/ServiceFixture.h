@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/Defaults.h"
 #include "platform/Documents.h"
+#include "platform/ImageLoader.h"
 #include "platform/Toast.h"
 #include "service/KQHttpClient.h"
 #include "service/KQHttpClientList.h"
@@ -10,6 +11,7 @@
 #include "service/ServiceConfig.h"
 #include "support/TestPeer.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +60,24 @@ protected:
                 outcome->error = *error;
             }
         };
+    }
+
+    // Runs the event loop until no request and no picture is under way any more, also after
+    // running what their replies left queued (which may ask again), so every reply was handled;
+    // false when something was still under way after timeoutMs.
+    static bool settle(int timeoutMs = 10000) {
+        const QDeadlineTimer deadline(timeoutMs);
+        const auto idle = [] {
+            return KQRequest::openCount() == 0 && ImageLoader::shared()->requestsInFlight() == 0;
+        };
+        do {
+            if (!QTest::qWaitFor(idle, int(deadline.remainingTime()))) {
+                return false;
+            }
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        } while (!idle());
+        return true;
     }
 
     // Runs the event loop until request emitted finished(); counts how often it did.

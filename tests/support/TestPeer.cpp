@@ -291,6 +291,22 @@ void TestPeer::reply(const QByteArray& path, const PeerReply& reply) {
     replies_.insert(normalisedPath(path), reply);
 }
 
+void TestPeer::enqueue(const QByteArray& path, const PeerReply& reply) {
+    queued_[normalisedPath(path)].append(reply);
+}
+
+bool TestPeer::release(const QByteArray& path, int index) {
+    QList<Held>& waiting = held_[normalisedPath(path)];
+    if (index < 0 || index >= waiting.size()) {
+        return false;
+    }
+    const Held held = waiting.takeAt(index);
+    if (held.socket) {
+        deliver(held.socket, held.reply);
+    }
+    return true;
+}
+
 void TestPeer::setHandler(std::function<PeerReply(const PeerRequest&)> handler) {
     handler_ = std::move(handler);
 }
@@ -307,17 +323,44 @@ int TestPeer::count(const QByteArray& path) const {
 
 bool TestPeer::waitForRequests(int n, int timeoutMs) {
     QEventLoop loop;
-    const auto check = [&] {
+    connect(this, &TestPeer::requestReceived, &loop, [&] {
         if (requests_.size() >= n) {
             loop.quit();
         }
-    };
-    connect(this, &TestPeer::requestReceived, &loop, check);
+    });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     if (requests_.size() < n) {
         loop.exec();
     }
     return requests_.size() >= n;
+}
+
+std::optional<PeerRequest> TestPeer::waitForRequest(const QByteArray& path, int timeoutMs) {
+    const QByteArray wanted = normalisedPath(path);
+    const auto next = [&]() -> std::optional<PeerRequest> {
+        int seen = 0;
+        for (const PeerRequest& request : std::as_const(requests_)) {
+            if (request.path == wanted && seen++ == taken_.value(wanted)) {
+                return request;
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<PeerRequest> found = next();
+    if (!found) {
+        QEventLoop loop;
+        connect(this, &TestPeer::requestReceived, &loop, [&] {
+            if ((found = next())) {
+                loop.quit();
+            }
+        });
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (found) {
+        ++taken_[wanted];
+    }
+    return found;
 }
 
 QList<QPair<QString, QString>> TestPeer::decodeForm(const QByteArray& body) {
@@ -374,9 +417,12 @@ void TestPeer::readFrom(Connection& connection) {
     emit requestReceived();
 }
 
-PeerReply TestPeer::scriptedReply(const PeerRequest& request) const {
+PeerReply TestPeer::scriptedReply(const PeerRequest& request) {
     if (handler_) {
         return handler_(request);
+    }
+    if (auto queue = queued_.find(request.path); queue != queued_.end() && !queue->isEmpty()) {
+        return queue->takeFirst();
     }
     if (const auto it = replies_.find(request.path); it != replies_.end()) {
         return *it;
@@ -393,23 +439,27 @@ void TestPeer::answer(QTcpSocket* socket, const PeerRequest& request) {
     if (reply.neverAnswer) {
         return;
     }
-    const auto send = [this, socket, reply] {
-        if (reply.dropConnection) {
-            socket->abort();
-            return;
-        }
-        write(socket, reply);
-        if (auto it = connections_.find(socket); it != connections_.end()) {
-            (*it)->answering = false;
-            if (!(*it)->buffer.isEmpty()) {
-                readFrom(**it);
-            }
-        }
-    };
-    if (reply.delayMs > 0) {
-        QTimer::singleShot(reply.delayMs, socket, send);
+    if (reply.held) {
+        held_[request.path].append({socket, reply});
+    } else if (reply.delayMs > 0) {
+        QTimer::singleShot(reply.delayMs, socket,
+                           [this, socket, reply] { deliver(socket, reply); });
     } else {
-        send();
+        deliver(socket, reply);
+    }
+}
+
+void TestPeer::deliver(QTcpSocket* socket, const PeerReply& reply) {
+    if (reply.dropConnection) {
+        socket->abort();
+        return;
+    }
+    write(socket, reply);
+    if (auto it = connections_.find(socket); it != connections_.end()) {
+        (*it)->answering = false;
+        if (!(*it)->buffer.isEmpty()) {
+            readFrom(**it);
+        }
     }
 }
 

@@ -1,7 +1,8 @@
-#include "HomeFixture.h"
+#include "../home/HomeFixture.h"
 #include "app/RCNavigationbar.h"
-#include "home/KQBaseWebVC.h"
+#include "app/WebPage.h"
 #include "platform/PopoverMenu.h"
+#include "web/KQBaseWebVC.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -135,6 +136,19 @@ TEST_F(WebScreenTest, PageSeesTheScriptObjectAndNothingToCallOnIt) {
     EXPECT_EQ(web->progressView()->geometry(), QRect(0, 64, 375, 1));
     EXPECT_EQ(web->webView()->geometry(), QRect(0, 64, 375, 667 - 64));
     EXPECT_NE(web->webView()->page()->profile(), QWebEngineProfile::defaultProfile());
+}
+
+TEST_F(WebScreenTest, OpenersGetTheScreenFromTheModuleInTheProgramsLibraryFolder) {
+    open(new KQSBaesVC);
+    KQSBaesVC* screen = WebPage::create(peer.baseUrl().toString() + "a.html", "店铺预览");
+    // The module this program links is the one loaded: one copy of the screen's class.
+    auto* web = qobject_cast<KQBaseWebVC*>(screen);
+    ASSERT_TRUE(web) << WebPage::modulePath().toStdString();
+    stack->pushViewController(web);
+    stack->finishTransition();
+    EXPECT_EQ(web->titleName(), "店铺预览");
+    ASSERT_TRUE(idleOn(web, "A"));
+    EXPECT_EQ(web->naviBar()->titleView->text(), "店铺预览");
 }
 
 TEST_F(WebScreenTest, ScriptErrorsAreLoggedAndThePageKeepsRunning) {

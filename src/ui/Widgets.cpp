@@ -1,16 +1,17 @@
-#include "orders/OrderWidgets.h"
+#include "ui/Widgets.h"
 
 #include "ui/Style.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-namespace OrderWidgets {
+namespace Widgets {
 
 QLabel* label(QWidget* parent, const QString& name, int points, const QColor& colour,
               const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     label->setFont(Style::systemFont(points));
     label->setStyleSheet(
         QStringLiteral("color: %1; background: transparent;").arg(Style::rgbText(colour)));
@@ -37,4 +38,4 @@ QPushButton* bottomButton(QWidget* parent, const QString& name, const QString& t
     return button;
 }
 
-} // namespace OrderWidgets
+} // namespace Widgets

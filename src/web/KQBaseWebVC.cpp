@@ -1,4 +1,4 @@
-#include "home/KQBaseWebVC.h"
+#include "web/KQBaseWebVC.h"
 
 #include "app/RCNavigationbar.h"
 #include "app/WholeMatch.h"

@@ -1,4 +1,4 @@
-#include "home/KQJSInteractionVC.h"
+#include "web/KQJSInteractionVC.h"
 
 #include <QCoreApplication>
 #include <QWebEngineProfile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "home/KQJSInteractionVC.h"
+#include "web/KQJSInteractionVC.h"
 
 #include <QUrl>
 #include <QWidget>

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "orders/OrderFixture.h"
+#include "platform/ActivityOverlay.h"
+#include "service/KQRequest.h"
+
+#include <QElapsedTimer>
+#include <functional>
+
+// Builders of comment-list payloads shaped as the shop service sends them.
+namespace CommentPayloads {
+
+inline QJsonObject comment(const QString& id, double score = 5, const QString& answer = {},
+                           const QString& text = QStringLiteral("质量很好，物流也很快！")) {
+    const bool replied = !answer.isNull();
+    return QJsonObject{{"comment_id", id},
+                       {"content", text},
+                       {"score", score},
+                       {"posttime", qint64(1463533932000)},
+                       {"order_id", "1000" + id},
+                       {"replied", replied},
+                       {"buyer", QJsonObject{{"uid", 7}, {"nickname", "buyer" + id}}},
+                       {"item", QJsonObject{{"item_id", "9"}, {"name", "T恤"}, {"price", 12.5}}},
+                       {"reply", replied ? QJsonObject{{"reply_id", "R" + id},
+                                                       {"content", answer},
+                                                       {"Date", qint64(1463543932000)}}
+                                         : QJsonObject()}};
+}
+
+inline QByteArray page(const QJsonArray& comments) {
+    return Payload::page(comments);
+}
+
+} // namespace CommentPayloads
+
+// A phone window with a navigation stack on a scripted service, for the comment screens.
+class CommentScreenFixture : public OrderScreenFixture {
+protected:
+    void SetUp() override {
+        OrderScreenFixture::SetUp();
+        // Text views take the keyboard only in the active window.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Touches the field, which takes the keyboard, and types.
+    static void typeInto(QWidget* field, const QString& text) {
+        field->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(waitUntil([field] { return field->hasFocus(); }));
+        QTest::keyClicks(field, text);
+    }
+    static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > timeoutMs) {
+                return false;
+            }
+            QTest::qWait(5);
+        }
+        return true;
+    }
+    // Waits until the peer saw n requests in all and every reply was handled.
+    void settleAt(int n) {
+        ASSERT_TRUE(peer.waitForRequests(n)) << "requests seen: " << peer.requests().size();
+        ASSERT_TRUE(waitUntil([] { return KQRequest::openCount() == 0; }));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QList<PeerRequest> requestsTo(const QByteArray& path) const {
+        QList<PeerRequest> found;
+        for (const PeerRequest& request : peer.requests()) {
+            if (request.path == path) {
+                found.append(request);
+            }
+        }
+        return found;
+    }
+};
