@@ -10,7 +10,7 @@ namespace {
 constexpr int kIconLeft = 15;
 constexpr int kIconSide = 22;
 constexpr int kTitleLeft = kIconLeft + kIconSide + 12;
-constexpr int kTitleWidth = 90;
+constexpr int kTitleWidth = 70;
 constexpr int kArrowSide = 16;
 constexpr int kArrowRight = 12;
 constexpr int kRightGap = 8;
@@ -59,18 +59,19 @@ void KQSSettintCell::setModel(const SettingModel& model) {
 }
 
 void KQSSettintCell::setRightText(const QString& text) {
-    rigtTitleLabel->setText(text);
-    updateAccessibleName();
+    rightText_ = text;
+    setAccessibleName(text.isEmpty() ? leftTitleLabel->text()
+                                     : leftTitleLabel->text() + u' ' + text);
+    showRightText();
+}
+
+void KQSSettintCell::showRightText() {
+    rigtTitleLabel->setText(rigtTitleLabel->fontMetrics().elidedText(rightText_, Qt::ElideRight,
+                                                                     rigtTitleLabel->width()));
 }
 
 void KQSSettintCell::setLineHidden(bool hidden) {
     lineView->setVisible(!hidden);
-}
-
-void KQSSettintCell::updateAccessibleName() {
-    const QString right = rigtTitleLabel->text();
-    setAccessibleName(right.isEmpty() ? leftTitleLabel->text()
-                                      : leftTitleLabel->text() + u' ' + right);
 }
 
 void KQSSettintCell::resizeEvent(QResizeEvent* event) {
@@ -84,4 +85,5 @@ void KQSSettintCell::resizeEvent(QResizeEvent* event) {
     const int rightLeft = kTitleLeft + kTitleWidth;
     rigtTitleLabel->setGeometry(rightLeft, 0, std::max(0, arrowLeft - kRightGap - rightLeft), h);
     lineView->setGeometry(kIconLeft, h - 1, std::max(0, w - kIconLeft), 1);
+    showRightText();
 }

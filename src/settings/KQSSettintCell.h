@@ -21,13 +21,17 @@ public:
     QWidget* lineView;
 
     void setModel(const SettingModel& model);
-    // The screen overwrites the right-hand text once the profile is known.
+    // The screen overwrites the right-hand text once the profile is known; a text too long for
+    // the row is shown cut short with an ellipsis.
     void setRightText(const QString& text);
+    QString rightText() const { return rightText_; }
     void setLineHidden(bool hidden);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void updateAccessibleName();
+    void showRightText();
+
+    QString rightText_;
 };

@@ -102,7 +102,7 @@ protected:
     KQSSettintCell* row(IndexPath path) const {
         return static_cast<KQSSettintCell*>(centre->tableView->cellForRow(path));
     }
-    QString rightText(IndexPath path) const { return row(path)->rigtTitleLabel->text(); }
+    QString rightText(IndexPath path) const { return row(path)->rightText(); }
     QList<PeerRequest> sent(const QByteArray& path) const {
         QList<PeerRequest> found;
         for (const PeerRequest& request : peer.requests()) {
@@ -172,11 +172,18 @@ TEST_F(SettingsTest, LoadedRowsShowTheProfile) {
     EXPECT_EQ(rightText({0, KQSSettingVC::AddressRow}), "未完善") << "an absent street";
 }
 
-TEST_F(SettingsTest, RowsShowServiceTextAsPlainText) {
+TEST_F(SettingsTest, RowsShowServiceTextPlainAndCutShortWhenLong) {
     profile["name"] = "<b>Bold</b>";
+    profile["email"] = "a.very.long.mailbox.name@a-rather-long-shop-domain.example";
     open();
-    EXPECT_EQ(row({0, 0})->rigtTitleLabel->textFormat(), Qt::PlainText);
-    EXPECT_EQ(rightText({0, 0}), "<b>Bold</b>");
+    QLabel* name = row({0, KQSSettingVC::NameRow})->rigtTitleLabel;
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(name->text(), "<b>Bold</b>");
+    QLabel* email = row({0, KQSSettingVC::EmailRow})->rigtTitleLabel;
+    EXPECT_TRUE(email->text().endsWith(QChar(0x2026)));
+    EXPECT_LE(email->fontMetrics().horizontalAdvance(email->text()), email->width());
+    EXPECT_TRUE(
+        row({0, KQSSettingVC::EmailRow})->accessibleName().contains(profile["email"].toString()));
 }
 
 TEST_F(SettingsTest, ARowTouchedBeforeTheProfileLoadedLoadsItInstead) {
