@@ -4,9 +4,6 @@
 #include "platform/ActivityOverlay.h"
 #include "service/KQRequest.h"
 
-#include <QElapsedTimer>
-#include <functional>
-
 // Builders of comment-list payloads shaped as the shop service sends them.
 namespace CommentPayloads {
 
@@ -45,25 +42,13 @@ protected:
     // Touches the field, which takes the keyboard, and types.
     static void typeInto(QWidget* field, const QString& text) {
         field->setFocus(Qt::MouseFocusReason);
-        ASSERT_TRUE(waitUntil([field] { return field->hasFocus(); }));
+        ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
         QTest::keyClicks(field, text);
-    }
-    static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition()) {
-            if (timer.elapsed() > timeoutMs) {
-                return false;
-            }
-            QTest::qWait(5);
-        }
-        return true;
     }
     // Waits until the peer saw n requests in all and every reply was handled.
     void settleAt(int n) {
         ASSERT_TRUE(peer.waitForRequests(n)) << "requests seen: " << peer.requests().size();
-        ASSERT_TRUE(waitUntil([] { return KQRequest::openCount() == 0; }));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(ServiceFixture::settle());
     }
     QList<PeerRequest> requestsTo(const QByteArray& path) const {
         QList<PeerRequest> found;

@@ -29,6 +29,10 @@ protected:
             if (request.path == "/comment/reply.do") {
                 return PeerReply::json(Payload::envelope(QJsonObject{}));
             }
+            if (request.path == "/order/get.do") {
+                return PeerReply::json(
+                    Payload::envelope(Payload::order(request.field("order_id"), "payment")));
+            }
             const QString replied = request.field("replied");
             return PeerReply::json(page(replied == "true"    ? answered
                                         : replied == "false" ? open
@@ -89,7 +93,7 @@ TEST_F(CommentListTest, TheStripAndThePagesFollowEachOther) {
     EXPECT_TRUE(table(0)->nullView()->isVisible()) << "an empty page shows the empty state";
     const int pageWidth = 375 - 24;
     QTest::mouseClick(list->topBarView()->btns().at(2), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         return scrollX() == 2 * pageWidth &&
                list->tabScrollView()->scroller()->state() == QScroller::Inactive;
     }));
@@ -99,17 +103,17 @@ TEST_F(CommentListTest, TheStripAndThePagesFollowEachOther) {
     QWheelEvent wheel(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, 120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(list->tabScrollView()->viewport(), &wheel);
-    ASSERT_TRUE(waitUntil([&] { return list->topBarView()->selectedIndex() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->topBarView()->selectedIndex() == 1; }));
     EXPECT_EQ(scrollX(), pageWidth);
     EXPECT_EQ(requestsTo("/comment/list.do").size(), 3) << "moving between pages loads nothing";
 }
 
 TEST_F(CommentListTest, ARowOpensItsOrder) {
     serve({comment("1"), comment("2")}, {}, {});
-    peer.reply("/order/get.do",
-               PeerReply::json(Payload::envelope(Payload::order("10002", "payment"))));
     open();
-    QTest::mouseClick(cell(0, 1)->rightBtn, Qt::LeftButton);
+    KQCommentCell* row = cell(0, 1);
+    ASSERT_NE(row, nullptr);
+    row->rightBtn->click();
     navigation->finishTransition();
     auto* detail = qobject_cast<KQDetailOrderVC*>(top());
     ASSERT_NE(detail, nullptr);
@@ -120,7 +124,7 @@ TEST_F(CommentListTest, AReplyReloadsEveryPageAndShowsAllOnStripAndPages) {
     serve({comment("1"), comment("2")}, {}, {comment("1"), comment("2")});
     open();
     QTest::mouseClick(list->topBarView()->btns().at(2), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return scrollX() == 2 * (375 - 24); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scrollX() == 2 * (375 - 24); }));
     QTest::mouseClick(cell(2, 1)->backL, Qt::LeftButton);
     navigation->finishTransition();
     auto* reply = qobject_cast<KQCommentReplyVC*>(top());

@@ -34,7 +34,7 @@ protected:
     }
     void finish() {
         navigation->finishTransition();
-        ASSERT_TRUE(waitUntil([] { return KQRequest::openCount() == 0; }));
+        ASSERT_TRUE(ServiceFixture::settle());
         QCoreApplication::processEvents();
     }
 
