@@ -1,3 +1,4 @@
+#include "goods/GoodsScreens.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
 
@@ -6,4 +7,5 @@
 void registerFeatures() {
     registerHomeScreens();
     registerOrderScreens();
+    registerGoodsScreens();
 }
