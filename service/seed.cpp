@@ -41,12 +41,15 @@ struct Category {
     const char* name;
 };
 
+// The last one has no goods and no second level, so the empty state of a category can be seen;
+// it comes last, so every earlier id and the first page of the list stay as they were.
 const Category kCategories[] = {
     {"11", "", "服装"},      {"111", "11", "女装"},     {"112", "11", "男装"},
     {"113", "11", "童装"},   {"12", "", "鞋包"},        {"121", "12", "女鞋"},
     {"122", "12", "男鞋"},   {"123", "12", "箱包"},     {"13", "", "数码配件"},
     {"131", "13", "手机壳"}, {"132", "13", "耳机"},     {"133", "13", "充电器"},
     {"14", "", "家居"},      {"141", "14", "厨房用品"}, {"142", "14", "收纳整理"},
+    {"15", "", "节日礼品"},
 };
 
 struct Goods {

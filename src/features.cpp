@@ -2,6 +2,7 @@
 #include "addresses/AddressScreens.h"
 #include "app/Tour.h"
 #include "comments/CommentScreens.h"
+#include "goods/GoodsScreens.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
 #include "settings/SettingsScreens.h"
@@ -15,4 +16,5 @@ void registerFeatures() {
     registerAddressScreens();
     registerSettingsScreens();
     Tour::addRecoverySteps();
+    registerGoodsScreens();
 }

@@ -120,8 +120,11 @@ TEST_F(ShopServiceTest, EveryReadingEndpointAnswersWithItsPayload) {
         {"item/category/group.do",
          {},
          [](const QJsonValue& data) {
-             EXPECT_EQ(data.toArray().size(), 4);
+             EXPECT_EQ(data.toArray().size(), 5);
              EXPECT_EQ(data[0]["category_list"].toArray().size(), 3);
+             // The last first-level category is empty, so its empty state can be seen.
+             EXPECT_EQ(data[4]["category_id"].toString(), "15");
+             EXPECT_TRUE(data[4]["category_list"].toArray().isEmpty());
          }},
         {"item/list.do",
          withPage({{"category_id", ""},
@@ -410,6 +413,19 @@ TEST_F(ShopServiceTest, ChangesShowInTheNextRepliesAndSurviveARestart) {
     EXPECT_EQ(profile["cityName"].toString(), "杭州市");
     EXPECT_EQ(profile["subdomain"].toString(), "my-shop");
     EXPECT_TRUE(m_client->post("payaccount/binding/list.do").data().toArray().isEmpty());
+}
+
+TEST_F(ShopServiceTest, ChangedGoodsComeFirstAndTheEmptyCategoryHasNoGoods) {
+    ASSERT_TRUE(m_client->signIn());
+    const Fields stored = withPage({{"status", "stop"}});
+    const QString lastStored = list("item/list.do", stored).last()["item_id"].toString();
+    ASSERT_TRUE(m_client->post("item/rsync/add.do", {{"item_id", lastStored}}).ok());
+    EXPECT_EQ(list("item/list.do", stored).first()["item_id"].toString(), lastStored);
+    ASSERT_TRUE(m_client->post("item/stop.do", {{"item_id", "2001"}}).ok());
+    EXPECT_EQ(list("item/list.do", stored).first()["item_id"].toString(), "2001");
+
+    EXPECT_TRUE(list("item/list.do", withPage({{"category_id", "15"}})).isEmpty());
+    EXPECT_EQ(list("item/list.do", withPage({{"category_id", "11"}})).size(), 10);
 }
 
 TEST_F(ShopServiceTest, TwoHundredConcurrentRequestsAreAllAnsweredCorrectly) {
