@@ -5,6 +5,7 @@
 #include "addresses/KQSLogisticsVC.h"
 #include "app/KQSNavigtionVC.h"
 #include "app/ScreenClasses.h"
+#include "platform/Switch.h"
 #include "service/KQHttpClientList.h"
 #include "support/E2EFixture.h"
 #include "support/Typing.h"
@@ -13,6 +14,7 @@
 #include "ui/KQTextView.h"
 
 #include <QJsonArray>
+#include <QLabel>
 #include <QListWidget>
 
 namespace {
