@@ -1,11 +1,16 @@
-# shop_module(<target> DIR <folder> [DEPENDS <targets>...])
-# A static library made of every .cpp/.h in one source folder. Folders add files
-# without touching any CMakeLists.
+# shop_module(<target> DIR <folder> [SHARED] [DEPENDS <targets>...])
+# A library made of every .cpp/.h in one source folder. Folders add files without touching
+# any CMakeLists. Static unless SHARED: the layers that a module loaded at run time shares
+# with the program are shared libraries, so that both see one copy of every global.
 function(shop_module target)
-    cmake_parse_arguments(ARG "" "DIR" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "SHARED" "DIR" "DEPENDS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS "${ARG_DIR}/*.cpp" "${ARG_DIR}/*.h")
+    set(kind STATIC)
+    if(ARG_SHARED)
+        set(kind SHARED)
+    endif()
     if(sources)
-        add_library(${target} STATIC ${sources})
+        add_library(${target} ${kind} ${sources})
         target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src"
             "${PROJECT_BINARY_DIR}/src/generated")
         target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})

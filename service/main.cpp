@@ -38,6 +38,7 @@ void quitOnTermination(QCoreApplication& app) {
 struct Options {
     quint16 port = 0;
     QString dataDir;
+    qint64 codeLifetimeMs = 0;
 };
 
 bool readOptions(const QCoreApplication& app, Options& options, QString& error) {
@@ -50,6 +51,9 @@ bool readOptions(const QCoreApplication& app, Options& options, QString& error) 
                       "Folder for the database and uploads; a new one gets the demo "
                       "shop.",
                       "DIR"});
+    parser.addOption({"code-lifetime",
+                      "Seconds a password-recovery security code stays usable (default 600).",
+                      "SECONDS", "600"});
     parser.process(app);
     bool ok = false;
     const uint port = parser.value("port").toUInt(&ok);
@@ -61,7 +65,13 @@ bool readOptions(const QCoreApplication& app, Options& options, QString& error) 
         error = "--data DIR is required";
         return false;
     }
+    const qint64 lifetime = parser.value("code-lifetime").toLongLong(&ok);
+    if (!ok || lifetime < 1) {
+        error = "--code-lifetime takes a number of seconds, at least 1";
+        return false;
+    }
     options.port = quint16(port);
+    options.codeLifetimeMs = lifetime * 1000;
     options.dataDir = QDir(parser.value("data")).absolutePath();
     return true;
 }
@@ -88,8 +98,8 @@ int main(int argc, char** argv) {
         err << "shop-service: cannot open the store: " << error << Qt::endl;
         return 1;
     }
-    if (store.isEmpty() && !seedDemoShop(store, nowMs())) {
-        err << "shop-service: cannot seed the demo shop" << Qt::endl;
+    if ((store.isEmpty() && !seedDemoShop(store, nowMs())) || !seedEmptyShop(store)) {
+        err << "shop-service: cannot seed the demo shops" << Qt::endl;
         return 1;
     }
     HttpFront front;
@@ -103,6 +113,7 @@ int main(int argc, char** argv) {
     const QString baseUrl = QString("http://127.0.0.1:%1/").arg(listener->serverPort());
     ShopService service(store, options.dataDir, out);
     service.setBaseUrl(baseUrl);
+    service.setCodeLifetime(options.codeLifetimeMs);
     service.install(front);
     quitOnTermination(app);
     out << "listening on " << baseUrl << Qt::endl;

@@ -1,46 +1,104 @@
 #include "regions.h"
 
+#include <QFile>
 #include <QHash>
+#include <QXmlStreamReader>
 
 namespace {
 
-const QHash<QString, QString>& provinces() {
-    static const QHash<QString, QString> table{
-        {"110000", "北京市"},           {"120000", "天津市"},         {"130000", "河北省"},
-        {"140000", "山西省"},           {"150000", "内蒙古自治区"},   {"210000", "辽宁省"},
-        {"220000", "吉林省"},           {"230000", "黑龙江省"},       {"310000", "上海市"},
-        {"320000", "江苏省"},           {"330000", "浙江省"},         {"340000", "安徽省"},
-        {"350000", "福建省"},           {"360000", "江西省"},         {"370000", "山东省"},
-        {"410000", "河南省"},           {"420000", "湖北省"},         {"430000", "湖南省"},
-        {"440000", "广东省"},           {"450000", "广西壮族自治区"}, {"460000", "海南省"},
-        {"500000", "重庆市"},           {"510000", "四川省"},         {"520000", "贵州省"},
-        {"530000", "云南省"},           {"540000", "西藏自治区"},     {"610000", "陕西省"},
-        {"620000", "甘肃省"},           {"630000", "青海省"},         {"640000", "宁夏回族自治区"},
-        {"650000", "新疆维吾尔自治区"}, {"710000", "台湾省"},         {"810000", "香港特别行政区"},
-        {"820000", "澳门特别行政区"},
-    };
-    return table;
+struct City {
+    QString name;
+    QString provinceId;
+};
+
+struct Regions {
+    QHash<QString, QString> provinces; // identifier -> name
+    QHash<QString, City> cities;       // identifier -> name and province
+};
+
+// One dictionary of the list: its text entries (name -> identifier) and, for a province, the
+// text entries of the dictionaries in its array of cities.
+void readDictionary(QXmlStreamReader& xml, QList<QPair<QString, QString>>& entries,
+                    QList<QPair<QString, QString>>* cities) {
+    QString key;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"key") {
+            key = xml.readElementText();
+        } else if (xml.name() == u"string") {
+            entries.append({key, xml.readElementText()});
+        } else if (xml.name() == u"array" && cities) {
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"dict") {
+                    readDictionary(xml, *cities, nullptr);
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
 }
 
-const QHash<QString, QString>& cities() {
-    static const QHash<QString, QString> table{
-        {"110100", "北京市"},   {"120100", "天津市"}, {"310100", "上海市"}, {"500100", "重庆市"},
-        {"130100", "石家庄市"}, {"210100", "沈阳市"}, {"210200", "大连市"}, {"320100", "南京市"},
-        {"320500", "苏州市"},   {"330100", "杭州市"}, {"330200", "宁波市"}, {"330700", "金华市"},
-        {"340100", "合肥市"},   {"350100", "福州市"}, {"350200", "厦门市"}, {"360100", "南昌市"},
-        {"370100", "济南市"},   {"370200", "青岛市"}, {"410100", "郑州市"}, {"420100", "武汉市"},
-        {"430100", "长沙市"},   {"440100", "广州市"}, {"440300", "深圳市"}, {"440600", "佛山市"},
-        {"441900", "东莞市"},   {"510100", "成都市"}, {"530100", "昆明市"}, {"610100", "西安市"},
-    };
-    return table;
+Regions readRegions() {
+    Regions regions;
+    QFile file(QStringLiteral(":/city.plist"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("the region list is missing from the service");
+        return regions;
+    }
+    QXmlStreamReader xml(&file);
+    if (!xml.readNextStartElement() || xml.name() != u"plist" || !xml.readNextStartElement() ||
+        xml.name() != u"array") {
+        qWarning("the region list is not a list of provinces");
+        return regions;
+    }
+    while (xml.readNextStartElement()) {
+        if (xml.name() != u"dict") {
+            xml.skipCurrentElement();
+            continue;
+        }
+        QList<QPair<QString, QString>> province;
+        QList<QPair<QString, QString>> cities;
+        readDictionary(xml, province, &cities);
+        if (province.isEmpty()) {
+            continue;
+        }
+        const QString provinceId = province.first().second;
+        regions.provinces.insert(provinceId, province.first().first);
+        for (const auto& [name, id] : cities) {
+            regions.cities.insert(id, City{name, provinceId});
+        }
+    }
+    if (xml.hasError()) {
+        qWarning("the region list is damaged: %s", qPrintable(xml.errorString()));
+    }
+    return regions;
+}
+
+const Regions& regions() {
+    static const Regions list = readRegions();
+    return list;
 }
 
 } // namespace
 
 QString provinceName(const QString& provinceId) {
-    return provinces().value(provinceId);
+    return regions().provinces.value(provinceId);
 }
 
 QString cityName(const QString& cityId) {
-    return cities().value(cityId);
+    return regions().cities.value(cityId).name;
+}
+
+bool regionIdsFit(const QString& provinceId, const QString& cityId) {
+    if (!provinceId.isEmpty() && !regions().provinces.contains(provinceId)) {
+        return false;
+    }
+    if (cityId.isEmpty()) {
+        return true;
+    }
+    const auto city = regions().cities.constFind(cityId);
+    return city != regions().cities.constEnd() &&
+           (provinceId.isEmpty() || city->provinceId == provinceId);
 }

@@ -1,12 +1,12 @@
 #include "seed.h"
 
 #include "requestrules.h"
+#include "statdays.h"
 #include "store.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cmath>
 
 namespace {
 
@@ -41,12 +41,15 @@ struct Category {
     const char* name;
 };
 
+// The last one has no goods and no second level, so the empty state of a category can be seen;
+// it comes last, so every earlier id and the first page of the list stay as they were.
 const Category kCategories[] = {
     {"11", "", "服装"},      {"111", "11", "女装"},     {"112", "11", "男装"},
     {"113", "11", "童装"},   {"12", "", "鞋包"},        {"121", "12", "女鞋"},
     {"122", "12", "男鞋"},   {"123", "12", "箱包"},     {"13", "", "数码配件"},
     {"131", "13", "手机壳"}, {"132", "13", "耳机"},     {"133", "13", "充电器"},
     {"14", "", "家居"},      {"141", "14", "厨房用品"}, {"142", "14", "收纳整理"},
+    {"15", "", "节日礼品"},
 };
 
 struct Goods {
@@ -440,19 +443,16 @@ private:
         }
     }
 
+    // The stored history: the same figures a day without a row reads as.
     void seedStatistics() {
         const QDate today = QDateTime::fromMSecsSinceEpoch(m_now).date();
         for (int d = 0; d < 180; ++d) {
-            const double weekly = 1.0 + 0.25 * std::sin(2.0 * M_PI * d / 7.0);
-            const qint64 users = qint64((150 + (179 - d) * 1.2) * weekly) + (d * 37) % 23;
-            const qint64 orders = users / 18 + d % 5;
-            const qint64 traded = orders * 4 / 5;
+            const StatDay day = syntheticStatDay(today.addDays(-d));
             m_store.run("INSERT INTO stat_days (shop_id, postdate, user_count, pageview,"
                         " total_order_count, trade_order_count, send_order_count,"
                         " refund_order_count, amount) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                        {kDemoShopId, today.addDays(-d).startOfDay().toMSecsSinceEpoch(), users,
-                         users * 3 + (d * 13) % 40, orders, traded, traded * 9 / 10,
-                         d % 9 == 0 ? 1 : 0, cents(double(traded) * (35 + (d * 7) % 20 + 0.45))});
+                        {kDemoShopId, day.postdate, day.userCount, day.pageview, day.totalOrders,
+                         day.tradeOrders, day.sendOrders, day.refundOrders, day.amount});
         }
     }
 
@@ -466,5 +466,20 @@ private:
 bool seedDemoShop(Store& store, qint64 now) {
     StoreTransaction transaction(store);
     Seeder(store, now).run();
+    return transaction.commit();
+}
+
+bool seedEmptyShop(Store& store) {
+    if (store.scalar("SELECT COUNT(*) FROM shops WHERE mobile = ?", {kEmptyShopMobile})
+            .toLongLong() > 0) {
+        return true;
+    }
+    StoreTransaction transaction(store);
+    const QString salt = newSalt();
+    store.run("INSERT INTO shops (shop_id, mobile, password_hash, salt, name, contacts, logo,"
+              " province_id, city_id, county, detail_address, email, subdomain)"
+              " VALUES (?, ?, ?, ?, ?, ?, '', '', '', '', '', ?, '')",
+              {kEmptyShopId, kEmptyShopMobile, hashPassword(kDemoPassword, salt), salt, "新开小店",
+               "林小红", "owner@new-shop.example"});
     return transaction.commit();
 }

@@ -1,5 +1,7 @@
+#include "regions.h"
 #include "requestrules.h"
 #include "shopservice.h"
+#include "statdays.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -29,17 +31,6 @@ bool sourceShare(const QString& source, double& share) {
     return false;
 }
 
-struct StatDay {
-    qint64 postdate = 0;
-    qint64 userCount = 0;
-    qint64 pageview = 0;
-    qint64 totalOrders = 0;
-    qint64 tradeOrders = 0;
-    qint64 sendOrders = 0;
-    qint64 refundOrders = 0;
-    double amount = 0;
-};
-
 qint64 scaled(qint64 value, double share) {
     return qint64(std::llround(double(value) * share));
 }
@@ -58,9 +49,9 @@ const char* const kAddressColumns =
     "address_id, name, province_id, province_name, city_id, city_name, county, postcode,"
     " telephone, detail_address, default_receive, default_send";
 
-// The stored figures of every local day of the requested period, oldest first.
-bool readStatDays(Store& store, const Call& call, QList<StatDay>& days, double& share,
-                  QString& error) {
+// The figures of every local day of the requested period, oldest first.
+bool readStatWindow(Store& store, const Call& call, QList<StatDay>& days, double& share,
+                    QString& error) {
     qint64 from = -1;
     qint64 to = -1;
     if (!readTimeBound(call.field("start_time"), false, from) ||
@@ -78,26 +69,7 @@ bool readStatDays(Store& store, const Call& call, QList<StatDay>& days, double& 
         error = "统计区间不正确";
         return false;
     }
-    QHash<qint64, StatDay> stored;
-    QSqlQuery rows =
-        store.run("SELECT postdate, user_count, pageview, total_order_count, trade_order_count,"
-                  " send_order_count, refund_order_count, amount FROM stat_days WHERE shop_id = ?"
-                  " AND postdate >= ? AND postdate <= ?",
-                  {call.shopId, first.startOfDay().toMSecsSinceEpoch(),
-                   last.startOfDay().toMSecsSinceEpoch()});
-    while (rows.next()) {
-        const StatDay day{rows.value(0).toLongLong(), rows.value(1).toLongLong(),
-                          rows.value(2).toLongLong(), rows.value(3).toLongLong(),
-                          rows.value(4).toLongLong(), rows.value(5).toLongLong(),
-                          rows.value(6).toLongLong(), rows.value(7).toDouble()};
-        stored.insert(day.postdate, day);
-    }
-    for (QDate date = first; date <= last; date = date.addDays(1)) {
-        const qint64 postdate = date.startOfDay().toMSecsSinceEpoch();
-        StatDay day = stored.value(postdate);
-        day.postdate = postdate;
-        days.append(day);
-    }
+    days = ::readStatDays(store, call.shopId, first, last);
     return true;
 }
 
@@ -107,7 +79,7 @@ Outcome ShopService::statPageview(const Call& call) {
     QList<StatDay> days;
     double share = 1.0;
     QString error;
-    if (!readStatDays(m_store, call, days, share, error)) {
+    if (!readStatWindow(m_store, call, days, share, error)) {
         return refuse(error);
     }
     qint64 users = 0;
@@ -143,7 +115,7 @@ Outcome ShopService::statOrder(const Call& call) {
     QList<StatDay> days;
     double share = 1.0;
     QString error;
-    if (!readStatDays(m_store, call, days, share, error)) {
+    if (!readStatWindow(m_store, call, days, share, error)) {
         return refuse(error);
     }
     StatDay sum;
@@ -187,7 +159,7 @@ Outcome ShopService::statRevenue(const Call& call) {
     QList<StatDay> days;
     double share = 1.0;
     QString error;
-    if (!readStatDays(m_store, call, days, share, error)) {
+    if (!readStatWindow(m_store, call, days, share, error)) {
         return refuse(error);
     }
     double amount = 0;
@@ -302,6 +274,9 @@ Outcome ShopService::addressSave(const Call& call) {
     }
     if (call.field("province_name").isEmpty() || call.field("city_name").isEmpty()) {
         return refuse("请选择地址");
+    }
+    if (!regionIdsFit(call.field("province_id"), call.field("city_id"))) {
+        return refuse("请选择正确的省份和城市");
     }
     if (detail.size() < 5 || detail.size() > 50) {
         return refuse("请输入5到50个字的详细地址");

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr qint64 kSessionLifetimeMs = 30LL * 24 * 3600 * 1000;
-constexpr qint64 kCodeLifetimeMs = 10LL * 60 * 1000;
+constexpr qint64 kCodeIntervalMs = 60LL * 1000;
 constexpr int kMaxCodeAttempts = 5;
 
 QByteArray sessionCookie(const QString& token, qint64 maxAgeSeconds) {
@@ -56,7 +56,9 @@ void ShopService::install(HttpFront& front) {
     route(front, "forgot/getSecurityCode.do", &ShopService::getSecurityCode, false);
     route(front, "forgot/checkSecurityCode.do", &ShopService::checkSecurityCode, false);
     route(front, "forgot/resetPassword.do", &ShopService::resetPassword, false);
-    route(front, "logout.do", &ShopService::logout, true);
+    // Signing out must work when the session is already gone (a password reset elsewhere ends
+    // it), or the owner could never get back to the sign-in screen.
+    route(front, "logout.do", &ShopService::logout, false);
     route(front, "homepage/get.do", &ShopService::homepage, true);
     route(front, "system/get.do", &ShopService::systemGet, true);
     route(front, "system/update.do", &ShopService::systemUpdate, true);
@@ -163,7 +165,9 @@ Outcome ShopService::login(const Call& call) {
 }
 
 Outcome ShopService::logout(const Call& call) {
-    m_store.run("DELETE FROM sessions WHERE token = ?", {call.session});
+    if (!call.session.isEmpty()) {
+        m_store.run("DELETE FROM sessions WHERE token = ?", {call.session});
+    }
     Outcome outcome = done();
     outcome.setCookies.append(sessionCookie(QString(), 0));
     return outcome;
@@ -177,53 +181,56 @@ Outcome ShopService::getSecurityCode(const Call& call) {
     if (m_store.scalar("SELECT COUNT(*) FROM shops WHERE mobile = ?", {mobile}).toInt() == 0) {
         return refuse("该手机号尚未注册");
     }
+    const QVariant issued =
+        m_store.scalar("SELECT issued FROM recovery_codes WHERE mobile = ?", {mobile});
+    if (issued.isValid() && nowMs() - issued.toLongLong() < kCodeIntervalMs) {
+        return refuse("验证码已发送，请60秒后再获取");
+    }
     const QString code = QString::number(QRandomGenerator::system()->bounded(100000, 1000000));
-    m_store.run("INSERT OR REPLACE INTO security_codes (mobile, code, expires, attempts)"
-                " VALUES (?, ?, ?, 0)",
-                {mobile, code, nowMs() + kCodeLifetimeMs});
+    m_store.run("INSERT OR REPLACE INTO recovery_codes (mobile, code, issued, expires, attempts)"
+                " VALUES (?, ?, ?, ?, 0)",
+                {mobile, code, nowMs(), nowMs() + m_codeLifetimeMs});
     m_out << "security code for " << mobile << ": " << code << Qt::endl;
     return done();
 }
 
-// The recovery screen sends the code without the mobile number, so an empty number
-// matches any code that is still valid. Wrong guesses use up the codes they could hit.
+bool ShopService::codeMatches(const QString& mobile, const QString& code) {
+    QSqlQuery stored = m_store.run(
+        "SELECT code, expires, attempts FROM recovery_codes WHERE mobile = ?", {mobile});
+    if (!stored.next()) {
+        return false;
+    }
+    const bool live =
+        stored.value(1).toLongLong() > nowMs() && stored.value(2).toInt() < kMaxCodeAttempts;
+    if (live && stored.value(0).toString() == code) {
+        return true;
+    }
+    m_store.run("UPDATE recovery_codes SET attempts = attempts + 1 WHERE mobile = ?", {mobile});
+    return false;
+}
+
 Outcome ShopService::checkSecurityCode(const Call& call) {
     const QString mobile = call.field("mobile");
     const QString code = call.field("security_code");
+    if (!isMobileNumber(mobile)) {
+        return refuse("请输入正确的手机号");
+    }
     if (code.isEmpty()) {
         return refuse("请输入验证码");
     }
-    const QString scope = mobile.isEmpty() ? QStringLiteral("1 = 1") : "mobile = ?";
-    QVariantList values{nowMs()};
-    if (!mobile.isEmpty()) {
-        values.append(mobile);
+    if (!codeMatches(mobile, code)) {
+        return refuse("验证码错误或已过期");
     }
-    const QString live =
-        "expires > ? AND attempts < " + QString::number(kMaxCodeAttempts) + " AND " + scope;
-    QVariantList matchValues = values;
-    matchValues.append(code);
-    if (m_store
-            .scalar("SELECT COUNT(*) FROM security_codes WHERE " + live + " AND code = ?",
-                    matchValues)
-            .toInt() > 0) {
-        return done();
-    }
-    m_store.run("UPDATE security_codes SET attempts = attempts + 1 WHERE " + live, values);
-    return refuse("验证码错误或已过期");
+    return done();
 }
 
 Outcome ShopService::resetPassword(const Call& call) {
     const QString mobile = call.field("mobile");
-    const QString code = call.field("security_code");
     const QString password = call.request.field("password");
     if (!isValidPassword(password)) {
         return refuse("密码须为6到16位，且不含引号");
     }
-    QSqlQuery stored = m_store.run(
-        "SELECT code, expires, attempts FROM security_codes WHERE mobile = ?", {mobile});
-    if (!stored.next() || stored.value(1).toLongLong() <= nowMs() ||
-        stored.value(2).toInt() >= kMaxCodeAttempts || stored.value(0).toString() != code) {
-        m_store.run("UPDATE security_codes SET attempts = attempts + 1 WHERE mobile = ?", {mobile});
+    if (!codeMatches(mobile, call.field("security_code"))) {
         return refuse("验证码错误或已过期");
     }
     const QString salt = newSalt();
@@ -232,7 +239,7 @@ Outcome ShopService::resetPassword(const Call& call) {
                 {hashPassword(password, salt), salt, mobile});
     m_store.run("DELETE FROM sessions WHERE shop_id = (SELECT shop_id FROM shops WHERE mobile = ?)",
                 {mobile});
-    m_store.run("DELETE FROM security_codes WHERE mobile = ?", {mobile});
+    m_store.run("DELETE FROM recovery_codes WHERE mobile = ?", {mobile});
     if (!transaction.commit()) {
         return refuse("服务繁忙，请稍后再试");
     }
@@ -282,8 +289,7 @@ Outcome ShopService::systemUpdate(const Call& call) {
     if (!email.isEmpty() && !isValidEmail(email)) {
         return refuse("请输入正确的邮箱");
     }
-    if ((!provinceId.isEmpty() && provinceName(provinceId).isEmpty()) ||
-        (!cityId.isEmpty() && cityName(cityId).isEmpty())) {
+    if (!regionIdsFit(provinceId, cityId)) {
         return refuse("请选择正确的省份和城市");
     }
     if (call.field("detail_address").size() > 100) {
@@ -300,6 +306,12 @@ Outcome ShopService::updateSubdomain(const Call& call) {
     const QString subdomain = call.field("subdomain");
     if (!isValidSubdomain(subdomain)) {
         return refuse("非法域名");
+    }
+    // The storefront's address is public once set; setting the same value again is harmless.
+    const QString current =
+        m_store.scalar("SELECT subdomain FROM shops WHERE shop_id = ?", {call.shopId}).toString();
+    if (!current.isEmpty() && current != subdomain) {
+        return refuse("二级域名设置后不能修改");
     }
     if (m_store
             .scalar("SELECT COUNT(*) FROM shops WHERE subdomain = ? AND shop_id <> ?",

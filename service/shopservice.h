@@ -41,6 +41,8 @@ public:
     void install(HttpFront& front);
     // The address clients reach the service at, "http://127.0.0.1:PORT/".
     void setBaseUrl(const QString& baseUrl) { m_baseUrl = baseUrl; }
+    // How long a security code stays usable (ten minutes unless tests shorten it).
+    void setCodeLifetime(qint64 ms) { m_codeLifetimeMs = ms; }
 
 private:
     using Endpoint = Outcome (ShopService::*)(const Call&);
@@ -56,6 +58,9 @@ private:
     Outcome getSecurityCode(const Call& call);
     Outcome checkSecurityCode(const Call& call);
     Outcome resetPassword(const Call& call);
+    // Whether code is the live code of mobile: at most one code per number, usable until it
+    // expires; every wrong guess counts against it and the fifth voids it.
+    bool codeMatches(const QString& mobile, const QString& code);
     Outcome systemGet(const Call& call);
     Outcome systemUpdate(const Call& call);
     Outcome updateSubdomain(const Call& call);
@@ -116,4 +121,5 @@ private:
     QString m_dataDir;
     QTextStream& m_out;
     QString m_baseUrl;
+    qint64 m_codeLifetimeMs = 10LL * 60 * 1000;
 };

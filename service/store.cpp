@@ -13,8 +13,10 @@ const char* const kSchema[] = {
     " subdomain TEXT)",
     "CREATE TABLE IF NOT EXISTS sessions (token TEXT PRIMARY KEY, shop_id INTEGER NOT NULL,"
     " created INTEGER NOT NULL)",
-    "CREATE TABLE IF NOT EXISTS security_codes (mobile TEXT PRIMARY KEY, code TEXT NOT NULL,"
-    " expires INTEGER NOT NULL, attempts INTEGER NOT NULL DEFAULT 0)",
+    // Codes are short-lived; the older table without the time of issue is simply replaced.
+    "DROP TABLE IF EXISTS security_codes",
+    "CREATE TABLE IF NOT EXISTS recovery_codes (mobile TEXT PRIMARY KEY, code TEXT NOT NULL,"
+    " issued INTEGER NOT NULL, expires INTEGER NOT NULL, attempts INTEGER NOT NULL DEFAULT 0)",
     "CREATE TABLE IF NOT EXISTS paypal_tokens (token TEXT PRIMARY KEY, shop_id INTEGER NOT NULL,"
     " expires INTEGER NOT NULL)",
     "CREATE TABLE IF NOT EXISTS paypal_bindings (shop_id INTEGER PRIMARY KEY,"

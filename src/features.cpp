@@ -1,9 +1,20 @@
+#include "RegisterFeatures.h"
+#include "addresses/AddressScreens.h"
+#include "app/Tour.h"
+#include "comments/CommentScreens.h"
+#include "goods/GoodsScreens.h"
 #include "home/HomeScreens.h"
 #include "orders/OrderScreens.h"
+#include "settings/SettingsScreens.h"
+#include "stats/StatsScreens.h"
 
-// Every subsystem registers its screens (first screens of the tabs by class name) and its tour
-// steps here, one call each.
 void registerFeatures() {
     registerHomeScreens();
     registerOrderScreens();
+    registerStatsScreens();
+    registerCommentScreens();
+    registerAddressScreens();
+    registerSettingsScreens();
+    Tour::addRecoverySteps();
+    registerGoodsScreens();
 }

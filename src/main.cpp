@@ -1,15 +1,14 @@
+#include "RegisterFeatures.h"
 #include "app/AppDelegate.h"
 #include "app/DemoService.h"
 #include "app/Options.h"
+#include "app/Tour.h"
 #include "app/TourRunner.h"
 #include "platform/PhoneWindow.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <memory>
-
-// features.cpp
-void registerFeatures();
 
 namespace {
 // Saves the first painted frame and ends the program, with status 1 if the file failed.
@@ -38,6 +37,9 @@ void runTour(TourRunner& tour) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The web module, loaded when the first page opens, renders through contexts shared with the
+    // application's; they can only be asked for before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shopowner"));
 
@@ -57,13 +59,15 @@ int main(int argc, char** argv) {
     std::unique_ptr<DemoService> demo;
     if (options.demo) {
         demo = std::make_unique<DemoService>();
-        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset); !reason.isEmpty()) {
+        if (const QString reason = demo->start(DemoService::dataFolder(), options.demoReset);
+            !reason.isEmpty()) {
             std::fprintf(stderr, "shopowner: %s\n", qPrintable(reason));
             return 1;
         }
-        std::printf("shopowner: demo shop at %s (sign in with %s / %s)\n",
-                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile,
-                    TourRunner::kDemoPassword);
+        std::printf("shopowner: demo shop at %s (sign in with %s / %s, or %s / %s for an empty "
+                    "shop)\n",
+                    qPrintable(demo->baseUrl()), TourRunner::kDemoMobile, TourRunner::kDemoPassword,
+                    Tour::kEmptyShopMobile, TourRunner::kDemoPassword);
         std::fflush(stdout);
     }
 

@@ -76,7 +76,9 @@ QString DemoService::start(const QString& folder, bool reset) {
     baseUrl_ = match.captured(1);
     // Later lines (security codes) are passed on to our own output.
     connect(&process_, &QProcess::readyReadStandardOutput, this, [this] {
-        fputs(process_.readAllStandardOutput().constData(), stdout);
+        const QByteArray lines = process_.readAllStandardOutput();
+        printed_ += QString::fromUtf8(lines);
+        fputs(lines.constData(), stdout);
         fflush(stdout);
     });
     if (QString reason = ServiceConfig::setServiceUrl(baseUrl_); !reason.isEmpty()) {

@@ -16,6 +16,8 @@ public:
     // empty text on success, otherwise what went wrong, for the owner to read.
     QString start(const QString& folder, bool reset);
     QString baseUrl() const { return baseUrl_; }
+    // What the service printed after it started listening (security codes among it).
+    QString printed() const { return printed_; }
 
     static QString dataFolder();
     // Where shop-service lives: $SHOP_SERVICE_BIN, next to this program, or in the build tree.
@@ -24,4 +26,5 @@ public:
 private:
     QProcess process_;
     QString baseUrl_;
+    QString printed_;
 };

@@ -1,7 +1,7 @@
 #include "app/KQSLoginVC.h"
 
 #include "app/AppDelegate.h"
-#include "app/ScreenClasses.h"
+#include "app/ForgetPasswordVC.h"
 #include "platform/Assets.h"
 #include "platform/Keyboard.h"
 #include "service/KQHttpClientList.h"
@@ -272,5 +272,5 @@ void KQSLoginVC::signedIn(const QJsonObject& reply, const QString& mobile,
 }
 
 void KQSLoginVC::forgetPasswordClicked() {
-    push(ScreenClasses::create(QStringLiteral("ForgetPasswordVC")));
+    push(new ForgetPasswordVC);
 }

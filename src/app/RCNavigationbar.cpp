@@ -1,23 +1,20 @@
 #include "app/RCNavigationbar.h"
 
 #include "platform/Assets.h"
+#include "platform/PhoneWindow.h"
+#include "ui/PanelLayout.h"
 #include "ui/Style.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 
 const QJsonObject& barLayout() {
-    static const QJsonObject description = [] {
-        QFile file(QStringLiteral(":/layouts/RCNavigationbar.json"));
-        file.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(file.readAll()).object();
-    }();
+    static const QJsonObject description = LayoutFile::read(QStringLiteral("RCNavigationbar"));
     return description;
 }
 
@@ -27,21 +24,37 @@ int barHeight() {
 
 // A slot's frame inside a bar of the given width.
 QRect slotFrame(const QString& name, int barWidth) {
-    const QJsonObject slot =
-        barLayout().value(QStringLiteral("slots")).toObject().value(name).toObject();
-    const int y = slot.value(QStringLiteral("y")).toInt();
-    const int height = slot.value(QStringLiteral("height")).toInt();
-    const bool fromLeft = slot.contains(QStringLiteral("x"));
-    const bool fromRight = slot.contains(QStringLiteral("right"));
-    const int x = slot.value(QStringLiteral("x")).toInt();
-    const int right = slot.value(QStringLiteral("right")).toInt();
-    int width = slot.value(QStringLiteral("width")).toInt();
-    if (fromLeft && fromRight) {
-        width = barWidth - x - right;
-        return QRect(x, y, qMax(0, width), height);
-    }
-    return QRect(fromLeft ? x : barWidth - right - width, y, width, height);
+    return LayoutFile::frame(
+        barLayout().value(QStringLiteral("slots")).toObject().value(name).toObject(), barWidth);
 }
+
+QColor lineColour() {
+    return LayoutFile::colour(
+        barLayout().value(QStringLiteral("line")).toObject().value(QStringLiteral("color")),
+        QColor(216, 216, 216));
+}
+
+// The hairline under the bar: a strip of whole points that paints the layout's fractional
+// line (0.5 point at y 63.5) inside itself, sharp on a 2x screen.
+class Hairline : public QWidget {
+public:
+    Hairline(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+    void place(qreal top, qreal height, int width) {
+        offset_ = top - std::floor(top);
+        height_ = height;
+        setGeometry(0, int(std::floor(top)), width, int(std::ceil(top + height) - std::floor(top)));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(QRectF(0, offset_, width(), height_), colour_);
+    }
+
+private:
+    QColor colour_;
+    qreal offset_ = 0;
+    qreal height_ = 1;
+};
 
 QPushButton* makeSlot(const QString& name, QWidget* bar) {
     auto* slot = new QPushButton(bar);
@@ -62,7 +75,7 @@ RCNavigationbar::RCNavigationbar(QWidget* parent)
       right1(makeSlot(QStringLiteral("right1"), this)),
       left0(makeSlot(QStringLiteral("left0"), this)),
       left1(makeSlot(QStringLiteral("left1"), this)), titleView(new QLabel(this)),
-      line(new QWidget(this)) {
+      line(new Hairline(lineColour(), this)) {
     setObjectName(QStringLiteral("navigationbar"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("RCNavigationbar { background: white; }"));
@@ -71,22 +84,13 @@ RCNavigationbar::RCNavigationbar(QWidget* parent)
     titleView->setFont(
         Style::systemFont(barLayout().value(QStringLiteral("titleFontSize")).toInt(17)));
     titleView->setStyleSheet(QStringLiteral("color: %1;").arg(Style::rgbText(Style::darkText())));
-    const QJsonArray rgb = barLayout()
-                               .value(QStringLiteral("line"))
-                               .toObject()
-                               .value(QStringLiteral("color"))
-                               .toArray();
     line->setObjectName(QStringLiteral("line"));
-    line->setAttribute(Qt::WA_StyledBackground);
-    line->setStyleSheet(QStringLiteral("background: rgb(%1,%2,%3);")
-                            .arg(rgb.at(0).toInt(216))
-                            .arg(rgb.at(1).toInt(216))
-                            .arg(rgb.at(2).toInt(216)));
 }
 
 RCNavigationbar* RCNavigationbar::navigationbar(QWidget* screen) {
     auto* bar = new RCNavigationbar(screen);
-    bar->setGeometry(0, 0, screen ? screen->width() : 375, barHeight());
+    bar->setGeometry(0, 0, screen ? screen->width() : PhoneWindow::defaultSize.width(),
+                     barHeight());
     bar->applyLayout();
     bar->show();
     bar->raise();
@@ -128,8 +132,7 @@ void RCNavigationbar::applyLayout() {
     right0->setGeometry(slotFrame(QStringLiteral("right0"), w));
     right1->setGeometry(slotFrame(QStringLiteral("right1"), w));
     titleView->setGeometry(slotFrame(QStringLiteral("titleView"), w));
-    // The hairline's top sits at 63.5 points: half a point is drawn into the bar's last row.
     const QJsonObject l = barLayout().value(QStringLiteral("line")).toObject();
-    const qreal top = l.value(QStringLiteral("y")).toDouble(63.5);
-    line->setGeometry(0, int(top), w, 1);
+    static_cast<Hairline*>(line)->place(l.value(QStringLiteral("y")).toDouble(63.5),
+                                        l.value(QStringLiteral("height")).toDouble(0.5), w);
 }

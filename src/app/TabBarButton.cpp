@@ -5,32 +5,38 @@
 
 #include <QPainter>
 
-namespace {
-constexpr int kIconTop = 5;
-constexpr int kTitlePoints = 10;
-} // namespace
+TabBarButton::Look TabBarButton::rootLook() {
+    Look look;
+    look.selectedColour = Style::selectedRed();
+    return look;
+}
 
 TabBarButton::TabBarButton(const QString& title, const QString& icon, const QString& selectedIcon,
                            QWidget* parent)
-    : QAbstractButton(parent), icon_(icon), selectedIcon_(selectedIcon) {
+    : TabBarButton(title, icon, selectedIcon, rootLook(), parent) {}
+
+TabBarButton::TabBarButton(const QString& title, const QString& icon, const QString& selectedIcon,
+                           const Look& look, QWidget* parent)
+    : QAbstractButton(parent), icon_(icon), selectedIcon_(selectedIcon), look_(look) {
     setText(title);
     setCheckable(true);
-    setFont(Style::systemFont(kTitlePoints));
+    setFont(Style::systemFont(look_.titlePoints));
     setCursor(Qt::PointingHandCursor);
 }
 
 QRect TabBarButton::iconRect() const {
-    const QSize size = Assets::image(icon_).size();
-    return QRect(QPoint((width() - size.width()) / 2, kIconTop), size);
+    const QSize size = look_.iconSize.isEmpty() ? Assets::image(icon_).size() : look_.iconSize;
+    return QRect(QPoint((width() - size.width()) / 2, look_.iconTop), size);
 }
 
 QRect TabBarButton::titleRect() const {
     const int top = iconRect().bottom() + 1;
-    return QRect(0, top, width(), height() - top);
+    const int height = look_.titleHeight > 0 ? look_.titleHeight : this->height() - top;
+    return QRect(0, top, width(), height);
 }
 
 QColor TabBarButton::titleColor() const {
-    return isChecked() ? Style::selectedRed() : Style::greyText();
+    return isChecked() ? look_.selectedColour : Style::greyText();
 }
 
 void TabBarButton::paintEvent(QPaintEvent*) {

@@ -5,10 +5,17 @@
 #include "platform/PhoneWindow.h"
 #include "platform/Screen.h"
 
+#include <utility>
+
 namespace {
 QList<Tour::Step>& registered() {
     static QList<Tour::Step> list;
     return list;
+}
+
+bool& missingScreen() {
+    static bool missing = false;
+    return missing;
 }
 } // namespace
 
@@ -26,14 +33,24 @@ KQSRootVC* Tour::root() {
 }
 
 void Tour::push(Screen* screen) {
+    if (!screen) {
+        missingScreen() = true;
+        return;
+    }
     KQSRootVC* tabs = root();
-    auto* stack = tabs ? qobject_cast<KQSNavigtionVC*>(tabs->currentStack()) : nullptr;
+    PhoneWindow* window = PhoneWindow::current();
+    QWidget* current = tabs ? tabs->currentStack() : window ? window->root() : nullptr;
+    auto* stack = qobject_cast<KQSNavigtionVC*>(current);
     if (stack) {
         stack->pushViewController(screen, true);
         stack->finishTransition();
     } else {
         delete screen;
     }
+}
+
+bool Tour::takeMissingScreen() {
+    return std::exchange(missingScreen(), false);
 }
 
 void Tour::selectTab(int index) {

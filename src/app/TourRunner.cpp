@@ -43,27 +43,38 @@ void TourRunner::start() {
     AppDelegate::showSignIn();
     whenQuiet([this] {
         if (save(QStringLiteral("sign-in"))) {
-            signIn();
+            runStep(0, true);
         }
     });
 }
 
-void TourRunner::signIn() {
+void TourRunner::signIn(const QString& mobile, std::function<void()> then) {
+    if (Tour::root()) {
+        AppDelegate::showSignIn();
+    }
     KQSLoginVC* login = KQSLoginVC::login();
-    login->userIdField->setText(QString::fromLatin1(kDemoMobile));
+    login->userIdField->setText(mobile);
     login->passwordField->setText(QString::fromLatin1(kDemoPassword));
     login->loginClick();
-    whenQuiet([this] {
+    whenQuiet([this, mobile, then = std::move(then)] {
         if (!Tour::root()) {
-            fail(QStringLiteral("the demo owner could not sign in"));
+            fail(QStringLiteral("%1 could not sign in").arg(mobile));
             return;
         }
-        runStep(0);
+        signedIn_ = mobile;
+        then();
     });
 }
 
-void TourRunner::runStep(int index) {
+void TourRunner::runStep(int index, bool beforeSignIn) {
     const QList<Tour::Step>& steps = Tour::steps();
+    while (index < steps.size() && steps[index].beforeSignIn != beforeSignIn) {
+        ++index;
+    }
+    if (index >= steps.size() && beforeSignIn) {
+        runStep(0, false);
+        return;
+    }
     if (index >= steps.size()) {
         emit finished(
             true,
@@ -71,13 +82,22 @@ void TourRunner::runStep(int index) {
         return;
     }
     const Tour::Step& step = steps[index];
+    const QString owner = step.mobile.isEmpty() ? QString::fromLatin1(kDemoMobile) : step.mobile;
+    if (!beforeSignIn && owner != signedIn_) {
+        signIn(owner, [this, index] { runStep(index, false); });
+        return;
+    }
     if (!step.continuesPrevious) {
         resetTabs();
     }
     step.show();
-    whenQuiet([this, index, name = step.name] {
+    if (Tour::takeMissingScreen()) {
+        fail(QStringLiteral("%1: the screen could not be opened").arg(step.name));
+        return;
+    }
+    whenQuiet([this, index, beforeSignIn, name = step.name] {
         if (save(name)) {
-            runStep(index + 1);
+            runStep(index + 1, beforeSignIn);
         }
     });
 }
@@ -85,6 +105,10 @@ void TourRunner::runStep(int index) {
 void TourRunner::resetTabs() {
     KQSRootVC* root = Tour::root();
     if (!root) {
+        if (auto* signInStack = qobject_cast<NavigationStack*>(window_->root())) {
+            signInStack->popToRoot(false);
+            signInStack->finishTransition();
+        }
         return;
     }
     for (NavigationStack* stack : root->stacks()) {

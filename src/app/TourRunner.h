@@ -25,8 +25,14 @@ signals:
     void finished(bool ok, const QString& message);
 
 private:
-    void signIn();
-    void runStep(int index);
+    // Signs in as the owner with this mobile number (every demo owner has the demo password),
+    // then calls then().
+    void signIn(const QString& mobile, std::function<void()> then);
+    // Runs the steps from index on that belong before (or after) signing in; after signing in,
+    // each step as its own owner.
+    void runStep(int index, bool beforeSignIn);
+    // Every tab back to its first screen and tab 0 selected; before signing in, the sign-in
+    // stack back to the sign-in screen.
     void resetTabs();
     // Calls then() once nothing has been in flight for a while (or after a time limit).
     void whenQuiet(std::function<void()> then);
@@ -38,6 +44,7 @@ private:
     QStringList written_;
     QTimer* poll_;
     std::function<void()> pending_;
+    QString signedIn_;
     int quietTicks_ = 0;
     int waitedTicks_ = 0;
 };

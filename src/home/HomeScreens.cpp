@@ -2,7 +2,7 @@
 
 #include "app/ScreenClasses.h"
 #include "app/Tour.h"
-#include "home/KQBaseWebVC.h"
+#include "app/WebPage.h"
 #include "home/KQSMessageVC.h"
 #include "home/KQSShopVC.h"
 #include "service/KQAccountTool.h"
@@ -15,10 +15,8 @@ void registerHomeScreens() {
     Tour::add({QStringLiteral("home-messages"), [] { Tour::selectTab(1); }});
     Tour::add({QStringLiteral("home-shop-preview"), [] {
                    const std::optional<KQAccount> account = KQAccountTool::account();
-                   auto* web = new KQBaseWebVC;
-                   web->setTitleName(QStringLiteral("店铺预览"));
-                   web->setUrlStr(
-                       KQSShopVC::shopPreviewUrl(account ? account->shop_id : QString()));
-                   Tour::push(web);
+                   Tour::push(WebPage::create(
+                       KQSShopVC::shopPreviewUrl(account ? account->shop_id : QString()),
+                       QStringLiteral("店铺预览")));
                }});
 }

@@ -2,8 +2,8 @@
 
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
+#include "app/WebPage.h"
 #include "home/HomeFormat.h"
-#include "home/KQBaseWebVC.h"
 #include "home/KQHomeDataView.h"
 #include "home/KQHomeManagerView.h"
 #include "orders/KQSOrderVC.h"
@@ -142,8 +142,6 @@ QString KQSShopVC::shopPreviewUrl(const QString& shopId) {
 
 void KQSShopVC::showShop() {
     const std::optional<KQAccount> account = KQAccountTool::account();
-    auto* web = new KQBaseWebVC;
-    web->setTitleName(QStringLiteral("店铺预览"));
-    web->setUrlStr(shopPreviewUrl(account ? account->shop_id : QString()));
-    push(web);
+    push(WebPage::create(shopPreviewUrl(account ? account->shop_id : QString()),
+                         QStringLiteral("店铺预览")));
 }

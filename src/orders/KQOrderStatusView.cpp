@@ -2,10 +2,10 @@
 
 #include "orders/OrderNotifications.h"
 #include "orders/OrderStatus.h"
-#include "orders/PanelLayout.h"
 #include "platform/Clock.h"
 #include "platform/NotificationCenter.h"
 #include "ui/KQBorderButton.h"
+#include "ui/PanelLayout.h"
 
 #include <QLabel>
 

@@ -1,6 +1,7 @@
 #include "orders/KQSOrderVC.h"
 
 #include "app/RCNavigationbar.h"
+#include "app/ScreenClasses.h"
 #include "orders/KQDetailOrderVC.h"
 #include "orders/KQLogistyMsgVC.h"
 #include "orders/KQSendGoodsVC.h"
@@ -33,7 +34,7 @@ void KQSOrderVC::viewDidLoad() {
 
 void KQSOrderVC::viewWillAppear() {
     RCNavigationbar* bar = setUpNaviBar(QStringLiteral("我的订单"));
-    // The order search and the comment list are not part of this app yet.
+    // The order search is not part of this app yet.
     RCNavigationbar::setImageAction(bar->right1, QStringLiteral("Goods_search"),
                                     QStringLiteral("搜索订单"), [] {});
     RCNavigationbar::setImageAction(bar->right0, QStringLiteral("GoodsManager_gengduo"),
@@ -42,8 +43,13 @@ void KQSOrderVC::viewWillAppear() {
 
 void KQSOrderVC::showMoreMenu() {
     if (RCNavigationbar* bar = naviBar()) {
-        PopoverMenu::showFrom(bar->right0, {QStringLiteral("评论管理")},
-                              [](int, const QString&) {});
+        // The comment list depends on the orders, so it is created by its class name.
+        PopoverMenu::showFrom(
+            bar->right0, {QStringLiteral("评论管理")}, [this](int, const QString&) {
+                if (Screen* comments = ScreenClasses::create(QStringLiteral("KQCommentListVC"))) {
+                    push(comments);
+                }
+            });
     }
 }
 

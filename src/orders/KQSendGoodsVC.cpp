@@ -45,7 +45,8 @@ void KQSendGoodsVC::buildCompanyRow() {
         ->setGeometry(kSideMargin, 0, 100, kRowHeight);
     companyRight = new QPushButton(QStringLiteral("请选择"), companyRow_);
     companyRight->setObjectName(QStringLiteral("companyRight"));
-    companyRight->setAccessibleName(QStringLiteral("物流公司"));
+    // Announced with its row label, so the prompt or the chosen company is heard too.
+    companyRight->setAccessibleName(QStringLiteral("物流公司 请选择"));
     companyRight->setFont(Style::systemFont(15));
     companyRight->setStyleSheet(
         QStringLiteral("QPushButton { border: none; background: transparent;"
@@ -122,10 +123,7 @@ void KQSendGoodsVC::chooseCompany() {
 
 void KQSendGoodsVC::companyChosen(const QString& name, const QString& companyId) {
     companyRight->setText(name);
-    companyRight->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; background: transparent;"
-                       " color: %1; text-align: right; }")
-            .arg(Style::rgbText(Style::darkText())));
+    companyRight->setAccessibleName(QStringLiteral("物流公司 %1").arg(name));
     company_id_ = companyId;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/KineticScrolling.h"
 #include "ui/Style.h"
 
+#include <QButtonGroup>
 #include <QPushButton>
 
 namespace {
@@ -21,7 +22,8 @@ void colourLine(QWidget* line, bool selected) {
 
 } // namespace
 
-KQSortScrollView::KQSortScrollView(QWidget* parent) : QScrollArea(parent) {
+KQSortScrollView::KQSortScrollView(QWidget* parent)
+    : QScrollArea(parent), group_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("sortView"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -30,6 +32,12 @@ KQSortScrollView::KQSortScrollView(QWidget* parent) : QScrollArea(parent) {
     setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget { background: white; }"));
     KineticScrolling::enable(viewport(), Qt::Horizontal,
                              KineticScrolling::Edges::BounceWhenScrollable);
+    connect(group_, &QButtonGroup::idClicked, this, &KQSortScrollView::sortBtnClick);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (QWidget* line = lineArr_.value(id)) {
+            colourLine(line, checked);
+        }
+    });
 }
 
 KQSortScrollView* KQSortScrollView::sortScrollViewWithArr(const QStringList& titles, int index,
@@ -52,38 +60,31 @@ void KQSortScrollView::build(const QStringList& titles, int index) {
     for (int i = 0; i < titles.size(); ++i) {
         auto* button = new QPushButton(titles.at(i), content);
         button->setObjectName(QStringLiteral("sortBtn%1").arg(i));
-        button->setProperty("tag", i + 1);
         button->setCheckable(true);
         button->setFont(Style::systemFont(15));
         button->setStyleSheet(titleStyle);
         button->setGeometry(kFirstTabX + kTabPitch * i, 0, kTabWidth, kHeight);
-        connect(button, &QPushButton::clicked, this, [this, button] { sortBtnClick(button); });
         auto* line = new QWidget(content);
         line->setAttribute(Qt::WA_StyledBackground);
         line->setGeometry(kFirstTabX + kTabPitch * i, kLineTop, kTabWidth, kLineHeight);
         colourLine(line, false);
         btnArr_.append(button);
         lineArr_.append(line);
+        group_->addButton(button, i);
     }
     setWidget(content);
-    select(index);
-    if (selected_ >= 0) {
+    if (QAbstractButton* selected = group_->button(index)) {
+        selected->setChecked(true);
         // A strip opened on one of its last tabs shows that tab.
-        ensureWidgetVisible(btnArr_[selected_], 0, 0);
+        ensureWidgetVisible(selected, 0, 0);
     }
 }
 
-void KQSortScrollView::select(int index) {
-    for (int i = 0; i < btnArr_.size(); ++i) {
-        btnArr_[i]->setChecked(i == index);
-        colourLine(lineArr_[i], i == index);
-    }
-    selected_ = index >= 0 && index < btnArr_.size() ? index : -1;
+int KQSortScrollView::selectedIndex() const {
+    return group_->checkedId();
 }
 
-void KQSortScrollView::sortBtnClick(QPushButton* button) {
-    const int index = button->property("tag").toInt() - 1;
-    select(index);
+void KQSortScrollView::sortBtnClick(int index) {
     if (sortBtnBlock) {
         sortBtnBlock(sortArray.value(index));
     }

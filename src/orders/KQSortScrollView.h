@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+class QButtonGroup;
 class QPushButton;
 
 // The horizontally scrolling strip of status tabs over the order list.
@@ -23,15 +24,15 @@ public:
 
     const QList<QPushButton*>& btnArr() const { return btnArr_; }
     const QList<QWidget*>& lineArr() const { return lineArr_; }
-    int selectedIndex() const { return selected_; }
+    int selectedIndex() const;
 
 private:
     explicit KQSortScrollView(QWidget* parent);
     void build(const QStringList& titles, int index);
-    void select(int index);
-    void sortBtnClick(QPushButton* button);
+    void sortBtnClick(int index);
 
+    // One checked tab at a time; a tab's id is its index.
+    QButtonGroup* group_;
     QList<QPushButton*> btnArr_;
     QList<QWidget*> lineArr_;
-    int selected_ = -1;
 };

@@ -31,6 +31,10 @@ void addDetail(const QString& name, const QString& orderId) {
 
 } // namespace
 
+Screen* OrderScreens::orderDetail(const QString& orderId) {
+    return new KQDetailOrderVC(orderId);
+}
+
 void registerOrderScreens() {
     Tour::add({QStringLiteral("orders-list"), [] { Tour::push(new KQSOrderVC(0)); }});
     Tour::add({QStringLiteral("orders-list-waitsend"), [] { Tour::push(new KQSOrderVC(2)); }});

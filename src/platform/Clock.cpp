@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -69,6 +70,19 @@ QDateTime Clock::now() {
 qint64 Clock::nowMs() {
     auto& s = ClockState::get();
     return s.testing ? s.testNowMs : QDateTime::currentMSecsSinceEpoch();
+}
+
+qint64 Clock::steadyMs() {
+    auto& s = ClockState::get();
+    if (s.testing) {
+        return s.testNowMs;
+    }
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.elapsed();
 }
 
 void Clock::useTestClock(const QDateTime& start) {

@@ -12,6 +12,9 @@ class Clock {
 public:
     static QDateTime now();
     static qint64 nowMs();
+    // Milliseconds on a clock that only moves forward, whatever happens to the wall clock (the
+    // test clock while one is installed): for measuring how long something took.
+    static qint64 steadyMs();
     // Active timers move onto the test clock with their remaining time.
     static void useTestClock(const QDateTime& start);
     static void advance(qint64 ms);

@@ -1,6 +1,7 @@
 #include "platform/ImageView.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 ImageView::ImageView(QWidget* parent) : QLabel(parent) {}
 
@@ -16,6 +17,11 @@ void ImageView::setImage(const QPixmap& image) {
 
 void ImageView::setContentMode(ContentMode mode) {
     m_mode = mode;
+    update();
+}
+
+void ImageView::setCircular(bool circular) {
+    m_circular = circular;
     update();
 }
 
@@ -77,6 +83,16 @@ void ImageView::paintEvent(QPaintEvent*) {
     }
     QRectF target(QPointF(0, 0), size);
     target.moveCenter(QRectF(rect()).center());
-    painter.setClipRect(rect());
+    if (m_circular) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int side = qMin(width(), height());
+        QRect circle(0, 0, side, side);
+        circle.moveCenter(rect().center());
+        QPainterPath clip;
+        clip.addEllipse(circle);
+        painter.setClipPath(clip);
+    } else {
+        painter.setClipRect(rect());
+    }
     painter.drawPixmap(target, m_image, QRectF(QPointF(0, 0), m_image.size()));
 }

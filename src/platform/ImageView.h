@@ -21,6 +21,9 @@ public:
     QPixmap image() const { return m_image; }
     void setContentMode(ContentMode mode);
     ContentMode contentMode() const { return m_mode; }
+    // Draws the picture inside the largest circle the frame holds (a round avatar or logo).
+    void setCircular(bool circular);
+    bool isCircular() const { return m_circular; }
 
     void setImageUrl(const QUrl& url, const QPixmap& placeholder,
                      ImageLoader* loader = ImageLoader::shared());
@@ -39,6 +42,7 @@ private:
 
     QPixmap m_image;
     ContentMode m_mode = ContentMode::ScaleToFill;
+    bool m_circular = false;
     QUrl m_url;
     bool m_showsPlaceholder = false;
     QPointer<ImageLoader> m_loader;

@@ -115,7 +115,7 @@ void PhoneWindow::resizeEvent(QResizeEvent* event) {
 
 void PhoneWindow::restack() {
     const auto children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (Layer layer : {Layer::Modal, Layer::Activity, Layer::Toast}) {
+    for (Layer layer : {Layer::Panel, Layer::Modal, Layer::Activity, Layer::Toast}) {
         for (QWidget* child : children) {
             if (child->property(layerProperty).toInt() == int(layer)) {
                 child->raise();

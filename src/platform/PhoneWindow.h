@@ -3,12 +3,14 @@
 #include <QWidget>
 
 // The one phone-sized window. Its root content is replaced whole (sign-in stack, tab
-// container); alerts, the activity overlay and toasts lie over the root in that order.
+// container); panels, alerts, the activity overlay and toasts lie over the root in that order.
 class PhoneWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize defaultSize{375, 667};
-    enum class Layer { Modal = 1, Activity = 2, Toast = 3 };
+    // A Panel keeps the frame it is given (a picker along the bottom edge, say) and leaves the
+    // rest of the window touchable; the other layers cover the whole window.
+    enum class Layer { Modal = 1, Activity = 2, Toast = 3, Panel = 4 };
 
     explicit PhoneWindow(QSize size = defaultSize, QWidget* parent = nullptr);
     ~PhoneWindow() override;

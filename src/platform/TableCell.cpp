@@ -8,7 +8,8 @@ namespace {
 const QColor pressedColor(217, 217, 217);
 
 // What assistive technology hears for a row: its own accessible name when the screen
-// gave one, otherwise the texts of its labels in reading order; pressing it selects it.
+// gave one, otherwise the texts of its labels in reading order; pressing it selects it, or
+// ticks it while its table edits.
 class TableCellAccessible : public QAccessibleWidget {
 public:
     explicit TableCellAccessible(TableCell* cell) : QAccessibleWidget(cell, QAccessible::Button) {
@@ -32,17 +33,38 @@ public:
         return texts.join(' ');
     }
 
+    // A row of an editing table is a check box: its tick is its checked state.
+    QAccessible::Role role() const override {
+        return cell()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (cell()->isCheckable()) {
+            state.checkable = true;
+            state.checked = cell()->isChecked();
+        }
+        return state;
+    }
+
     QStringList actionNames() const override {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+        QStringList names(pressAction());
+        if (cell()->isCheckable()) {
+            names.append(toggleAction());
+        }
+        return names + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& action) override {
-        if (action == pressAction()) {
-            static_cast<TableCell*>(widget())->click();
+        if (action == pressAction() || (action == toggleAction() && cell()->isCheckable())) {
+            cell()->click();
             return;
         }
         QAccessibleWidget::doAction(action);
     }
+
+private:
+    TableCell* cell() const { return static_cast<TableCell*>(widget()); }
 };
 
 QAccessibleInterface* accessibleTableCell(const QString&, QObject* object) {
@@ -59,6 +81,10 @@ TableCell::TableCell(const QString& reuseIdentifier, QWidget* parent)
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+TableCell::~TableCell() {
+    delete m_tickMark;
 }
 
 void TableCell::setSelectionStyle(SelectionStyle style) {

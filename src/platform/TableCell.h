@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -27,6 +28,7 @@ public:
     enum class SelectionStyle { None, Gray };
 
     explicit TableCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
+    ~TableCell() override;
 
     QString reuseIdentifier() const { return m_reuseIdentifier; }
 
@@ -42,6 +44,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // While its table edits, a row is checkable, but only the table's data source decides
+    // whether it is ticked: a touch never flips it by itself.
+    void nextCheckState() override {}
 
 private:
     friend class TableView;
@@ -53,5 +58,7 @@ private:
     QColor m_backgroundColor = Qt::white;
     QWidget* m_separator = nullptr;
     int m_separatorInset = 0;
+    // The tick circle beside the row while its table edits; a sibling in the table's viewport.
+    QPointer<QWidget> m_tickMark;
     IndexPath m_indexPath;
 };

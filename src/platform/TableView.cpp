@@ -1,8 +1,10 @@
 #include "platform/TableView.h"
 
+#include "platform/Assets.h"
 #include "platform/KineticScrolling.h"
 #include "platform/RefreshControl.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollEvent>
 #include <QScrollPrepareEvent>
@@ -15,6 +17,7 @@ constexpr int wheelStep = 60; // one notch of a mouse wheel, in points
 constexpr int indicatorWidth = 3;
 constexpr int indicatorMinimumLength = 20;
 const QColor groupedBackground(240, 241, 245);
+constexpr int tickSize = 22;
 
 bool intersects(int y, int height, int top, int bottom) {
     return height > 0 && y < bottom && y + height > top;
@@ -35,6 +38,33 @@ protected:
         painter.setBrush(QColor(0, 0, 0, 90));
         painter.drawRoundedRect(rect(), width() / 2.0, width() / 2.0);
     }
+};
+
+// The tick circle beside a row of an editing table. It draws its row's checked state and a
+// touch on it counts as a touch on the row; assistive technology reaches the row itself.
+class TickMark : public QWidget {
+public:
+    TickMark(TableCell* cell, QWidget* viewport) : QWidget(viewport), m_cell(cell) {
+        setObjectName("tickMark");
+        connect(cell, &QAbstractButton::toggled, this, qOverload<>(&QWidget::update));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QPixmap tick = Assets::image(
+            m_cell->isChecked() ? "tableView_tick" : "tableView_untick", QSize(tickSize, tickSize));
+        QPainter(this).drawPixmap((width() - tickSize) / 2, (height() - tickSize) / 2, tick);
+    }
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        event->accept();
+        if (rect().contains(event->position().toPoint())) {
+            m_cell->click();
+        }
+    }
+
+private:
+    TableCell* m_cell;
 };
 } // namespace
 
@@ -62,6 +92,12 @@ QWidget* TableDataSource::viewForFooter(TableView*, int) {
     return nullptr;
 }
 
+bool TableDataSource::isRowTicked(TableView*, IndexPath) {
+    return false;
+}
+
+void TableDataSource::setRowTicked(TableView*, IndexPath, bool) {}
+
 TableView::TableView(Style style, QWidget* parent)
     : QAbstractScrollArea(parent), m_style(style), m_indicator(new ScrollIndicator(viewport())) {
     setFrameShape(QFrame::NoFrame);
@@ -76,6 +112,14 @@ TableView::TableView(Style style, QWidget* parent)
     m_scroller =
         KineticScrolling::enable(viewport(), Qt::Vertical, KineticScrolling::Edges::AlwaysBounce);
     connect(m_scroller, &QScroller::stateChanged, this, &TableView::onScrollerStateChanged);
+}
+
+void TableView::setEditing(bool editing) {
+    if (m_editing == editing) {
+        return;
+    }
+    m_editing = editing;
+    layoutContent();
 }
 
 void TableView::setDataSource(TableDataSource* dataSource) {
@@ -145,6 +189,19 @@ void TableView::reloadData() {
     rebuildGeometry();
     rangeChanged();
     layoutContent();
+}
+
+void TableView::setTableHeaderView(QWidget* view) {
+    if (view == m_tableHeader) {
+        return;
+    }
+    delete m_tableHeader;
+    m_tableHeader = view;
+    if (view) {
+        view->setParent(viewport());
+        view->show();
+    }
+    reloadData();
 }
 
 TableCell* TableView::dequeueReusableCell(const QString& identifier) {
@@ -316,13 +373,13 @@ void TableView::wheelEvent(QWheelEvent* event) {
 
 void TableView::rebuildGeometry() {
     m_sections.clear();
-    m_contentHeight = 0;
+    m_contentHeight = m_tableHeader ? m_tableHeader->height() : 0;
     if (!m_dataSource) {
         return;
     }
     const int sections = std::max(0, m_dataSource->numberOfSections(this));
     m_sections.resize(size_t(sections));
-    int y = 0;
+    int y = m_tableHeader ? m_tableHeader->height() : 0;
     for (int s = 0; s < sections; ++s) {
         Section& section = m_sections[size_t(s)];
         section.top = y;
@@ -354,6 +411,9 @@ void TableView::clearHeadersAndFooters() {
 
 void TableView::recycle(TableCell* cell) {
     cell->hide();
+    if (cell->m_tickMark) {
+        cell->m_tickMark->hide();
+    }
     m_reusable[cell->reuseIdentifier()].append(cell);
 }
 
@@ -379,6 +439,7 @@ void TableView::layoutRows(int top, int bottom) {
         return;
     }
     const int width = viewport()->width();
+    const int indent = m_editing ? EditingIndent : 0;
     for (int s = firstSectionEndingAfter(top); s < numberOfSections(); ++s) {
         const Section& section = m_sections[size_t(s)];
         if (section.top >= bottom) {
@@ -398,8 +459,9 @@ void TableView::layoutRows(int top, int bottom) {
             if (!cell) {
                 cell = makeCell(path);
             }
-            cell->setGeometry(0, y - top, width, height);
+            cell->setGeometry(indent, y - top, width - indent, height);
             cell->setSeparator(m_separatorsShown, m_separatorInset, m_separatorColor);
+            showTick(cell, path);
         }
     }
 }
@@ -481,6 +543,9 @@ void TableView::placeSectionView(QHash<int, QWidget*>& views, int section, bool 
 void TableView::layoutDecorations() {
     const int visual = m_offset + qRound(m_overshoot);
     const int width = viewport()->width();
+    if (m_tableHeader) {
+        m_tableHeader->setGeometry(0, -visual, width, m_tableHeader->height());
+    }
     if (m_overlay) {
         m_overlay->setGeometry(0, -m_insetTop - visual, width, viewport()->height());
         m_overlay->raise();
@@ -587,10 +652,37 @@ void TableView::onScrollerStateChanged(QScroller::State state) {
     }
 }
 
+void TableView::showTick(TableCell* cell, IndexPath indexPath) {
+    if (!m_editing) {
+        cell->setCheckable(false);
+        if (cell->m_tickMark) {
+            cell->m_tickMark->hide();
+        }
+        return;
+    }
+    cell->setCheckable(true);
+    cell->setChecked(m_dataSource->isRowTicked(this, indexPath));
+    if (!cell->m_tickMark) {
+        cell->m_tickMark = new TickMark(cell, viewport());
+    }
+    cell->m_tickMark->setGeometry(0, cell->y(), EditingIndent, cell->height());
+    cell->m_tickMark->show();
+}
+
 void TableView::onCellClicked() {
-    const auto path = indexPathForCell(qobject_cast<TableCell*>(sender()));
-    if (path) {
+    auto* cell = qobject_cast<TableCell*>(sender());
+    const auto path = indexPathForCell(cell);
+    if (!path) {
+        return;
+    }
+    if (!m_editing) {
         emit rowSelected(path->section, path->row);
+        return;
+    }
+    m_dataSource->setRowTicked(this, *path, !m_dataSource->isRowTicked(this, *path));
+    // The data source may have rebuilt the table from its own report.
+    if (cellForRow(*path) == cell) {
+        cell->setChecked(m_dataSource->isRowTicked(this, *path));
     }
 }
 

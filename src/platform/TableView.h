@@ -34,6 +34,12 @@ public:
     virtual QWidget* viewForHeader(TableView* table, int section);
     virtual int heightForFooter(TableView* table, int section);
     virtual QWidget* viewForFooter(TableView* table, int section);
+
+    // Ticks while the table is editing. The table keeps none of its own (its row widgets are
+    // reused for other rows): it asks for every row it shows, reports the owner's touch and
+    // then asks again, so a refused tick stays off.
+    virtual bool isRowTicked(TableView* table, IndexPath indexPath);
+    virtual void setRowTicked(TableView* table, IndexPath indexPath, bool ticked);
 };
 
 // A vertically scrolling list of sections, each with an optional header, rows and an
@@ -108,6 +114,11 @@ public:
     int minimumContentOffset() const;
     int maximumContentOffset() const;
 
+    // A view above the first section that scrolls with the rows, at its own height. Owned by
+    // the table; passing another replaces and deletes the old.
+    void setTableHeaderView(QWidget* view);
+    QWidget* tableHeaderView() const { return m_tableHeader; }
+
     // A view laid over the rows (an empty-state picture, say), as large as the viewport and
     // moving with a pull. Owned by the table; passing another replaces and deletes the old.
     void setOverlayView(QWidget* view);
@@ -121,6 +132,14 @@ public:
 
     QScroller* scroller() const { return m_scroller; }
     bool hasBeenShown() const { return m_hasBeenShown; }
+
+    // Multiple selection: while editing, every row shows a tick circle in a strip at its left
+    // and its content moves right by that strip; a touch on a row ticks or unticks it through
+    // the data source instead of selecting it. Rows are then checkable for assistive
+    // technology.
+    static constexpr int EditingIndent = 38;
+    void setEditing(bool editing);
+    bool isEditing() const { return m_editing; }
 
 signals:
     void rowSelected(int section, int row);
@@ -164,6 +183,7 @@ private:
     int footerPull() const;
     void onScrollerStateChanged(QScroller::State state);
     void onCellClicked();
+    void showTick(TableCell* cell, IndexPath indexPath);
     void refreshStateChanged(RefreshControl* control);
 
     Style m_style;
@@ -189,10 +209,12 @@ private:
     QHash<int, QWidget*> m_headers;
     QHash<int, QWidget*> m_footers;
     QPointer<QWidget> m_overlay;
+    QPointer<QWidget> m_tableHeader;
     QWidget* m_indicator = nullptr;
     RefreshControl* m_header = nullptr;
     RefreshControl* m_footer = nullptr;
     QScroller* m_scroller = nullptr;
     QScroller::State m_scrollerState = QScroller::Inactive;
     bool m_hasBeenShown = false;
+    bool m_editing = false;
 };

@@ -69,3 +69,9 @@ void KQCookies::deleteCookie() {
     KQHttpClient::cookieStore()->setAllCookies({});
     qInfo().noquote() << QString();
 }
+
+void KQCookies::deleteCopy() {
+    if (QFile::exists(copyFilePath()) && !QFile::remove(copyFilePath())) {
+        qWarning("the saved cookies could not be removed");
+    }
+}

@@ -10,5 +10,6 @@ public:
     static void getCookie();    // copies the cookie store into the saved copy
     static void setCookie();    // re-installs the saved copy into the cookie store
     static void deleteCookie(); // empties the cookie store; the saved copy stays
+    static void deleteCopy();   // removes the saved copy (signing out)
     static QString copyFilePath();
 };

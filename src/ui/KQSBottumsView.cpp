@@ -2,6 +2,7 @@
 
 #include "ui/Style.h"
 
+#include <QButtonGroup>
 #include <QPushButton>
 
 namespace {
@@ -25,8 +26,14 @@ void colourLine(QWidget* line, bool selected) {
 
 } // namespace
 
-KQSBottumsView::KQSBottumsView(QWidget* parent) : QWidget(parent) {
+KQSBottumsView::KQSBottumsView(QWidget* parent) : QWidget(parent), group_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("bottumsView"));
+    connect(group_, &QButtonGroup::idClicked, this, &KQSBottumsView::KQSBttonClick);
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (QWidget* line = lines_.value(id)) {
+            colourLine(line, checked);
+        }
+    });
 }
 
 void KQSBottumsView::setTitles(const QStringList& titles) {
@@ -38,21 +45,19 @@ void KQSBottumsView::setTitles(const QStringList& titles) {
     for (int i = 0; i < titles_.size(); ++i) {
         auto* button = new QPushButton(titles_[i], this);
         button->setObjectName(QStringLiteral("tab%1").arg(i));
-        button->setProperty("tag", i);
         button->setCheckable(true);
         button->setFont(Style::systemFont(15));
         button->setStyleSheet(titleStyle());
-        connect(button, &QPushButton::clicked, this, [this, button] { KQSBttonClick(button); });
         auto* line = new QWidget(this);
         line->setAttribute(Qt::WA_StyledBackground);
         colourLine(line, false);
         btns_.append(button);
         lines_.append(line);
+        group_->addButton(button, i);
         button->show();
         line->show();
     }
     layoutTabs();
-    selected_ = -1;
     select(0);
 }
 
@@ -60,26 +65,27 @@ void KQSBottumsView::scrollBtnChangeWithIndex(int index) {
     select(index);
 }
 
-void KQSBottumsView::KQSBttonClick(QPushButton* button) {
-    const int tag = button->property("tag").toInt();
-    select(tag);
+int KQSBottumsView::selectedIndex() const {
+    return group_->checkedId();
+}
+
+void KQSBottumsView::KQSBttonClick(int index) {
     if (indexBlock) {
-        indexBlock(tag);
+        indexBlock(index);
     }
 }
 
 void KQSBottumsView::select(int index) {
-    if (selected_ >= 0 && selected_ < btns_.size()) {
-        btns_[selected_]->setChecked(false);
-        colourLine(lines_[selected_], false);
-    }
-    if (index < 0 || index >= btns_.size()) {
-        selected_ = -1;
+    if (QAbstractButton* button = group_->button(index)) {
+        button->setChecked(true);
         return;
     }
-    selected_ = index;
-    btns_[index]->setChecked(true);
-    colourLine(lines_[index], true);
+    // An exclusive group never unchecks its last checked button by itself.
+    if (QAbstractButton* current = group_->checkedButton()) {
+        group_->setExclusive(false);
+        current->setChecked(false);
+        group_->setExclusive(true);
+    }
 }
 
 void KQSBottumsView::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class QButtonGroup;
 class QPushButton;
 
 // The three-title tab strip at the top of the comment and goods lists: 50 points high, a red
@@ -21,7 +22,7 @@ public:
     // Selects tab n from code (a swipe of the pages below); indexBlock is not called.
     // An index outside 0 to 2 only deselects the current tab.
     void scrollBtnChangeWithIndex(int index);
-    int selectedIndex() const { return selected_; }
+    int selectedIndex() const;
 
     const QList<QPushButton*>& btns() const { return btns_; }
     const QList<QWidget*>& lines() const { return lines_; }
@@ -32,12 +33,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void KQSBttonClick(QPushButton* button);
+    void KQSBttonClick(int index);
     void select(int index);
     void layoutTabs();
 
     QStringList titles_;
+    // One checked title at a time; a title's id is its index.
+    QButtonGroup* group_;
     QList<QPushButton*> btns_;
     QList<QWidget*> lines_;
-    int selected_ = -1;
 };

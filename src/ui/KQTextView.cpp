@@ -1,8 +1,41 @@
 #include "ui/KQTextView.h"
 
+#include "ui/TextLimit.h"
+
+#include <QKeyEvent>
+
 KQTextView::KQTextView(QWidget* parent)
     : QPlainTextEdit(parent), placeholderColor_(Qt::lightGray),
-      realTextColor_(palette().color(QPalette::Text)) {}
+      realTextColor_(palette().color(QPalette::Text)) {
+    connect(this, &QPlainTextEdit::textChanged, this, &KQTextView::applyMaxLength);
+}
+
+void KQTextView::setMaxLength(int maxLength) {
+    maxLength_ = std::max(maxLength, 0);
+    applyMaxLength();
+}
+
+void KQTextView::applyMaxLength() {
+    if (maxLength_ <= 0 || isShowingPlaceholder()) {
+        return;
+    }
+    const QString held = toPlainText();
+    const QString kept = TextLimit::cut(held, maxLength_);
+    if (kept.size() == held.size()) {
+        return;
+    }
+    setPlainText(kept);
+    moveCursor(QTextCursor::End);
+}
+
+void KQTextView::keyPressEvent(QKeyEvent* event) {
+    if (returnEndsEditing_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        clearFocus();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
 
 bool KQTextView::isShowingPlaceholder() const {
     return toPlainText() == placeholder_ && currentColor() == placeholderColor_;

@@ -21,6 +21,13 @@ public:
     void setText(const QString& text);
     void setTextColor(const QColor& color);
 
+    // Return (the Done key) ends editing instead of breaking the line.
+    void setReturnEndsEditing(bool ends) { returnEndsEditing_ = ends; }
+    // Whenever the owner's text grows past maxLength it is cut to its first maxLength (see
+    // TextLimit); 0 sets no cap.
+    void setMaxLength(int maxLength);
+    int maxLength() const { return maxLength_; }
+
     // What the view actually holds: the placeholder while it is displayed.
     QString realText() const { return toPlainText(); }
     bool isShowingPlaceholder() const;
@@ -29,14 +36,18 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void display(const QString& text, const QColor& color);
     void applyColor(const QColor& color);
     QColor currentColor() const;
+    void applyMaxLength();
 
     QString placeholder_;
     QColor placeholderColor_;
     QColor realTextColor_;
     bool editing_ = false;
+    bool returnEndsEditing_ = false;
+    int maxLength_ = 0;
 };

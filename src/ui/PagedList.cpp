@@ -35,6 +35,9 @@ void PagedListBase::headerStarted() {
         header_->endRefreshing();
         return;
     }
+    if (!wanted) {
+        emit pulled();
+    }
     startRefresh();
 }
 

@@ -77,6 +77,10 @@ public:
     void setKeepsRowsUntilReply(bool keeps) { keepsRows_ = keeps; }
 
 signals:
+    // The owner pulled down (or refresh() ran) and a refresh is about to ask with the query of
+    // this moment; reload() and setQuery() never emit it. A screen whose pull changes the query
+    // (a search that drops a filter) sets the new one here with setQueryForNextRefresh().
+    void pulled();
     // The records changed and the table was redrawn.
     void rowsChanged();
     // The current page request is over, whatever its outcome; the indicators are stopped.
@@ -168,6 +172,9 @@ public:
         latest_ = query;
         reload();
     }
+    // Copies query as the one every refresh asks with from now on, without starting one; see
+    // pulled().
+    void setQueryForNextRefresh(const Query& query) requires kHasQuery { latest_ = query; }
     // The query of the latest setQuery(), if any.
     const std::optional<Query>& query() const { return latest_; }
     // The query the rows on screen belong to, which load-more asks with.

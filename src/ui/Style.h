@@ -36,4 +36,17 @@ inline QString rgbText(const QColor& c) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
+// The red primary button: a white title, a paler one while it takes no touches.
+inline QString primaryButtonSheet() {
+    return QStringLiteral("QPushButton { background: %1; color: white; border: none; }"
+                          "QPushButton:disabled { color: rgb(251,164,160); }")
+        .arg(rgbText(accentRed()));
+}
+
+// The red button of forms and bottom bars (RGB 255/79/79) with a white title.
+inline QString actionButtonSheet() {
+    return QStringLiteral("QPushButton { background: %1; color: white; border: none; }")
+        .arg(rgbText(selectedRed()));
+}
+
 } // namespace Style

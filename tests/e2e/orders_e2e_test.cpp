@@ -7,10 +7,10 @@
 #include "orders/KQSOrderVC.h"
 #include "orders/KQSendGoodsVC.h"
 #include "orders/KQSortScrollView.h"
-#include "orders/PanelLayout.h"
 #include "platform/RefreshControl.h"
 #include "support/E2EFixture.h"
 #include "ui/KQBaseTableView.h"
+#include "ui/PanelLayout.h"
 
 #include <QLabel>
 

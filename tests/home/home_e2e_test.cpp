@@ -3,7 +3,6 @@
 #include "home/HomeFormat.h"
 #include "home/HomeRecords.h"
 #include "home/HomeScreens.h"
-#include "home/KQBaseWebVC.h"
 #include "home/KQHomeDataView.h"
 #include "home/KQSMessageVC.h"
 #include "home/KQSMessagerCell.h"
@@ -13,6 +12,7 @@
 #include "service/KQHttpClientList.h"
 #include "support/E2EFixture.h"
 #include "ui/KQBaseTableView.h"
+#include "web/KQBaseWebVC.h"
 
 #include <QLabel>
 #include <QWebEngineView>

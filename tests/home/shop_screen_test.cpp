@@ -1,6 +1,5 @@
 #include "app/RCNavigationbar.h"
 #include "app/ScreenClasses.h"
-#include "home/KQBaseWebVC.h"
 #include "home/KQHomeDataView.h"
 #include "home/KQHomeManagerView.h"
 #include "home/KQSShopVC.h"
@@ -9,6 +8,7 @@
 #include "platform/KineticScrollView.h"
 #include "service/KQAccountTool.h"
 #include "support/ScreenFixture.h"
+#include "web/KQBaseWebVC.h"
 
 #include <QLabel>
 #include <QPushButton>

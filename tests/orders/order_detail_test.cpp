@@ -6,9 +6,9 @@
 #include "orders/KQOrderStatusView.h"
 #include "orders/KQSendGoodsVC.h"
 #include "orders/OrderNotifications.h"
-#include "orders/PanelLayout.h"
 #include "platform/KineticScrollView.h"
 #include "platform/NotificationCenter.h"
+#include "ui/PanelLayout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,6 @@
 #include "OrderFixture.h"
 #include "app/RCNavigationbar.h"
+#include "app/ScreenClasses.h"
 #include "orders/KQDetailOrderVC.h"
 #include "orders/KQLogistyMsgVC.h"
 #include "orders/KQSActivistCell.h"
@@ -279,7 +280,13 @@ TEST_F(OrderListTest, FooterActionsAndRowsOpenTheirScreens) {
     EXPECT_EQ(detail->orderID(), "2");
 }
 
-TEST_F(OrderListTest, TheMoreMenuOffersCommentManagement) {
+TEST_F(OrderListTest, TheMoreMenuOpensTheCommentListByItsClassName) {
+    // A stand-in for the comment subsystem, which registers its list under that name.
+    ScreenClasses::add(QStringLiteral("KQCommentListVC"), [] {
+        auto* comments = new KQSBaesVC;
+        comments->setObjectName(QStringLiteral("commentList"));
+        return comments;
+    });
     peer.reply("/order/list.do", PeerReply::json(Envelope::page({})));
     open(0);
     ASSERT_TRUE(settle());
@@ -288,6 +295,9 @@ TEST_F(OrderListTest, TheMoreMenuOffersCommentManagement) {
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->entries(), QStringList{"评论管理"});
     EXPECT_EQ(list->naviBar()->right1->accessibleName(), "搜索订单");
+    QTest::mouseClick(menu->entryButton(0), Qt::LeftButton);
+    navigation->finishTransition();
+    EXPECT_EQ(top()->objectName(), "commentList");
 }
 
 } // namespace

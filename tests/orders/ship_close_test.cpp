@@ -56,7 +56,6 @@ TEST_F(ShipAndCloseTest, ClosingSendsTheChosenReasonThenAnnouncesAndReturns) {
         if (c.touches.isEmpty()) {
             shoot("orders-close");
         }
-        const int before = int(peer.requests().size());
         QTest::mouseClick(close->submitBtn(), Qt::LeftButton);
         ASSERT_TRUE(settle());
         EXPECT_EQ(last().path, "/order/close.do");
@@ -101,6 +100,7 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
     address.detail_address = "1 Market Street, Springfield";
     auto* ship = push(new KQSendGoodsVC("100002", address));
     EXPECT_EQ(ship->companyRight->text(), "请选择");
+    EXPECT_EQ(ship->companyRight->accessibleName(), "物流公司 请选择");
     shoot("orders-ship");
 
     for (int row : {0, 1}) {
@@ -128,6 +128,9 @@ TEST_F(ShipAndCloseTest, ShippingWithAChosenCompanyAnnouncesAndReturns) {
     }
     EXPECT_EQ(ship->companyRight->text(), "DHL");
     EXPECT_EQ(ship->company_id(), "2");
+    // The chosen company keeps the grey of the prompt, and is announced with its row label.
+    EXPECT_EQ(ship->companyRight->palette().color(QPalette::ButtonText), QColor(156, 162, 162));
+    EXPECT_EQ(ship->companyRight->accessibleName(), "物流公司 DHL");
 
     QTest::keyClicks(ship->idRight, "SF1234567");
     QTest::mouseClick(ship->saveBtn, Qt::LeftButton);
@@ -226,7 +229,6 @@ TEST_F(TrackingTest, AWaybillWithoutStepsOrNoWaybillAtAll) {
     };
     for (const Case& c : cases) {
         peer.reply("/waybill/get.do", PeerReply::json(c.body));
-        const int before = int(peer.requests().size());
         auto* tracking = push(new KQLogistyMsgVC("100003"));
         ASSERT_TRUE(settle());
         EXPECT_EQ(tracking->nameLabel->text(), QString::fromUtf8(c.company));

@@ -223,3 +223,22 @@ TEST_F(PictureServer, ARowReusedForAnotherUrlNeverShowsTheEarlierPicture) {
 }
 
 } // namespace
+
+TEST(ImageViewShape, ACircularViewShowsThePictureOnlyInsideItsCircle) {
+    QPixmap red(58, 58);
+    red.fill(Qt::red);
+    ImageView view;
+    view.resize(58, 58);
+    view.setImage(red);
+    view.setCircular(true);
+    QPixmap canvas(58, 58);
+    canvas.fill(Qt::white);
+    view.render(&canvas, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage drawn = canvas.toImage();
+    EXPECT_EQ(drawn.pixel(29, 29), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(2, 2), qRgb(255, 255, 255)) << "a corner lies outside the circle";
+    view.setCircular(false);
+    canvas.fill(Qt::white);
+    view.render(&canvas, QPoint(), QRegion(), QWidget::DrawChildren);
+    EXPECT_EQ(canvas.toImage().pixel(2, 2), qRgb(255, 0, 0));
+}

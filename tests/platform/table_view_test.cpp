@@ -259,3 +259,32 @@ TEST(TableViewOverlay, TheOverlayCoversTheRowsAndIsReplaceable) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TableViewHeader, TheTableHeaderViewSitsAboveTheRowsAndScrollsWithThem) {
+    RowsSource source({3, 2}, 60);
+    source.headerHeight = 12;
+    ShownTable shown(&source);
+    TableView* table = shown.table;
+    auto* header = new QLabel(QStringLiteral("logo"));
+    header->resize(375, 85);
+    table->setTableHeaderView(header);
+    EXPECT_EQ(table->rectForRow({0, 0}).y(), 85 + 12);
+    EXPECT_EQ(table->contentHeight(), 85 + 12 + 3 * 60 + 12 + 2 * 60);
+    EXPECT_EQ(header->geometry(), QRect(0, 0, 375, 85));
+    EXPECT_EQ(table->cellForRow({0, 0})->y(), 97);
+
+    source.rows = {30, 2};
+    table->reloadData();
+    table->setContentOffset(50);
+    EXPECT_EQ(header->y(), -50);
+    EXPECT_EQ(table->cellForRow({0, 0})->y(), 47);
+
+    QPointer<QLabel> replaced(header);
+    table->setTableHeaderView(nullptr);
+    EXPECT_TRUE(replaced.isNull());
+    EXPECT_EQ(table->rectForRow({0, 0}).y(), 12);
+}
+
+} // namespace

@@ -1,19 +1,21 @@
 #include "servicefixture.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTimer>
 
 ServiceProcess::~ServiceProcess() {
     stop();
 }
 
-bool ServiceProcess::start(const QString& dataDir) {
+bool ServiceProcess::start(const QString& dataDir, const QStringList& options) {
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(SHOP_SERVICE_BINARY, {"--port", "0", "--data", dataDir});
+    m_process->start(SHOP_SERVICE_BINARY, QStringList{"--port", "0", "--data", dataDir} + options);
     if (!m_process->waitForStarted(10000)) {
         return false;
     }
@@ -45,6 +47,23 @@ QString ServiceProcess::output() {
     m_process->waitForReadyRead(200);
     m_output += QString::fromUtf8(m_process->readAllStandardOutput());
     return m_output;
+}
+
+QString ServiceProcess::nextCode(const QString& mobile) {
+    const QRegularExpression line("security code for " + QRegularExpression::escape(mobile) +
+                                  ": ([0-9]{6})\\n");
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000) {
+        m_output += QString::fromUtf8(m_process->readAllStandardOutput());
+        const QRegularExpressionMatch found = line.match(m_output, m_codesRead);
+        if (found.hasMatch()) {
+            m_codesRead = found.capturedEnd();
+            return found.captured(1);
+        }
+        m_process->waitForReadyRead(1000);
+    }
+    return {};
 }
 
 QByteArray formBody(const QList<QPair<QString, QString>>& fields) {
@@ -104,8 +123,8 @@ ServiceReply ServiceClient::get(const QString& urlOrPath) {
     return wait(m_network.get(QNetworkRequest(QUrl(url(urlOrPath)))));
 }
 
-bool ServiceClient::signIn(const QString& password) {
-    return post("login.do", {{"mobile", "13800138000"},
+bool ServiceClient::signIn(const QString& password, const QString& mobile) {
+    return post("login.do", {{"mobile", mobile},
                              {"password", password},
                              {"need_captcha", "false"},
                              {"return_token", "1"},

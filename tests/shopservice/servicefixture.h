@@ -1,29 +1,37 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHttpMultiPart>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrlQuery>
+#include <gtest/gtest.h>
 #include <memory>
 
 // The real shop-service program, started on a free port with its data in a folder.
 class ServiceProcess {
 public:
     ~ServiceProcess();
-    bool start(const QString& dataDir);
+    bool start(const QString& dataDir, const QStringList& options = {});
     void stop();
     QString baseUrl() const { return m_baseUrl; }
     // Everything the service printed on standard output so far.
     QString output();
+    // The next security code printed for mobile after the ones already taken, waiting until
+    // it is printed (empty if it never is).
+    QString nextCode(const QString& mobile);
 
 private:
     std::unique_ptr<QProcess> m_process;
     QString m_baseUrl;
     QString m_output;
+    qsizetype m_codesRead = 0;
 };
 
 struct ServiceReply {
@@ -47,7 +55,7 @@ public:
                          const QByteArray& contentType = "application/x-www-form-urlencoded");
     ServiceReply postMultipart(const QString& path, QHttpMultiPart* parts);
     ServiceReply get(const QString& urlOrPath);
-    bool signIn(const QString& password = "shop1234");
+    bool signIn(const QString& password = "shop1234", const QString& mobile = "13800138000");
     QNetworkAccessManager& network() { return m_network; }
     QString url(const QString& path) const;
 
@@ -59,3 +67,46 @@ private:
 };
 
 QByteArray formBody(const QList<QPair<QString, QString>>& fields);
+
+using Fields = QList<QPair<QString, QString>>;
+
+// The service on a fresh demo folder, and a client that talks to it.
+class ShopServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(m_service.start(m_dir.path()));
+        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
+    }
+
+    void restart(const QStringList& options = {}) {
+        m_service.stop();
+        ASSERT_TRUE(m_service.start(m_dir.path(), options));
+        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
+    }
+
+    QJsonObject order(const QString& orderId) {
+        const ServiceReply reply = m_client->post("order/get.do", {{"order_id", orderId}});
+        EXPECT_TRUE(reply.ok()) << reply.message().toStdString();
+        return reply.data().toObject();
+    }
+
+    QJsonArray list(const QString& path, const Fields& fields) {
+        const ServiceReply reply = m_client->post(path, fields);
+        EXPECT_TRUE(reply.ok()) << path.toStdString() << ": " << reply.message().toStdString();
+        return reply.data().toObject().value("list").toArray();
+    }
+
+    QTemporaryDir m_dir;
+    ServiceProcess m_service;
+    std::unique_ptr<ServiceClient> m_client;
+};
+
+// The first day of a statistics period of so many days, today included, as the app sends it.
+inline QString statStart(int days) {
+    return QDate::currentDate().addDays(-(days - 1)).toString("yyyy-MM-dd");
+}
+
+inline QString nowText() {
+    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
+}

@@ -2,12 +2,14 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
 #include <QJsonArray>
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTest>
@@ -16,53 +18,13 @@
 
 namespace {
 
-using Fields = QList<QPair<QString, QString>>;
 using DataCheck = std::function<void(const QJsonValue&)>;
-
-class ShopServiceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(m_service.start(m_dir.path()));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    void restart() {
-        m_service.stop();
-        ASSERT_TRUE(m_service.start(m_dir.path()));
-        m_client = std::make_unique<ServiceClient>(m_service.baseUrl());
-    }
-
-    QJsonObject order(const QString& orderId) {
-        const ServiceReply reply = m_client->post("order/get.do", {{"order_id", orderId}});
-        EXPECT_TRUE(reply.ok()) << reply.message().toStdString();
-        return reply.data().toObject();
-    }
-
-    QJsonArray list(const QString& path, const Fields& fields) {
-        const ServiceReply reply = m_client->post(path, fields);
-        EXPECT_TRUE(reply.ok()) << path.toStdString() << ": " << reply.message().toStdString();
-        return reply.data().toObject().value("list").toArray();
-    }
-
-    QTemporaryDir m_dir;
-    ServiceProcess m_service;
-    std::unique_ptr<ServiceClient> m_client;
-};
 
 const Fields kPage{{"start", "0"}, {"size", "10"}};
 
 Fields withPage(Fields fields) {
     fields.append(kPage);
     return fields;
-}
-
-QString statStart(int days) {
-    return QDate::currentDate().addDays(-(days - 1)).toString("yyyy-MM-dd");
-}
-
-QString nowText() {
-    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
 }
 
 void expectPageOf(const QJsonValue& data, int rows, const QStringList& keys) {
@@ -158,8 +120,11 @@ TEST_F(ShopServiceTest, EveryReadingEndpointAnswersWithItsPayload) {
         {"item/category/group.do",
          {},
          [](const QJsonValue& data) {
-             EXPECT_EQ(data.toArray().size(), 4);
+             EXPECT_EQ(data.toArray().size(), 5);
              EXPECT_EQ(data[0]["category_list"].toArray().size(), 3);
+             // The last first-level category is empty, so its empty state can be seen.
+             EXPECT_EQ(data[4]["category_id"].toString(), "15");
+             EXPECT_TRUE(data[4]["category_list"].toArray().isEmpty());
          }},
         {"item/list.do",
          withPage({{"category_id", ""},
@@ -267,6 +232,9 @@ TEST_F(ShopServiceTest, BadFieldsAreRefusedWithAClearMessage) {
         {"forgot/getSecurityCode.do", {{"mobile", "13900000000"}}, "该手机号尚未注册"},
         {"forgot/checkSecurityCode.do",
          {{"mobile", ""}, {"security_code", "000000"}},
+         "请输入正确的手机号"},
+        {"forgot/checkSecurityCode.do",
+         {{"mobile", "13800138000"}, {"security_code", "000000"}},
          "验证码错误或已过期"},
         {"forgot/resetPassword.do",
          {{"mobile", "13800138000"}, {"security_code", "1"}, {"password", "newpass1"}},
@@ -284,8 +252,7 @@ TEST_F(ShopServiceTest, BadFieldsAreRefusedWithAClearMessage) {
 }
 
 TEST_F(ShopServiceTest, EverySignedInEndpointRefusesWithoutASession) {
-    const QStringList paths{"logout.do",
-                            "homepage/get.do",
+    const QStringList paths{"homepage/get.do",
                             "system/get.do",
                             "system/update.do",
                             "system/updateSubdomain.do",
@@ -448,6 +415,19 @@ TEST_F(ShopServiceTest, ChangesShowInTheNextRepliesAndSurviveARestart) {
     EXPECT_TRUE(m_client->post("payaccount/binding/list.do").data().toArray().isEmpty());
 }
 
+TEST_F(ShopServiceTest, ChangedGoodsComeFirstAndTheEmptyCategoryHasNoGoods) {
+    ASSERT_TRUE(m_client->signIn());
+    const Fields stored = withPage({{"status", "stop"}});
+    const QString lastStored = list("item/list.do", stored).last()["item_id"].toString();
+    ASSERT_TRUE(m_client->post("item/rsync/add.do", {{"item_id", lastStored}}).ok());
+    EXPECT_EQ(list("item/list.do", stored).first()["item_id"].toString(), lastStored);
+    ASSERT_TRUE(m_client->post("item/stop.do", {{"item_id", "2001"}}).ok());
+    EXPECT_EQ(list("item/list.do", stored).first()["item_id"].toString(), "2001");
+
+    EXPECT_TRUE(list("item/list.do", withPage({{"category_id", "15"}})).isEmpty());
+    EXPECT_EQ(list("item/list.do", withPage({{"category_id", "11"}})).size(), 10);
+}
+
 TEST_F(ShopServiceTest, TwoHundredConcurrentRequestsAreAllAnsweredCorrectly) {
     ASSERT_TRUE(m_client->signIn());
     QList<QNetworkReply*> replies;
@@ -542,35 +522,129 @@ TEST_F(ShopServiceTest, PipelinedSplitAndOversizedRequestsOnOneConnection) {
     EXPECT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", "13800138000"}}).ok());
 }
 
-TEST_F(ShopServiceTest, PasswordResetNeedsTheRightCode) {
-    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", "13800138000"}}).ok());
-    const QRegularExpressionMatch printed =
-        QRegularExpression("security code for 13800138000: ([0-9]{6})").match(m_service.output());
-    ASSERT_TRUE(printed.hasMatch());
-    const QString code = printed.captured(1);
-    const QString wrong = code == "111111" ? "222222" : "111111";
+const QString kOwner = "13800138000";
 
+Fields checkFields(const QString& mobile, const QString& code) {
+    return {{"mobile", mobile}, {"security_code", code}, {"need_captcha", "false"}};
+}
+
+Fields resetFields(const QString& code, const QString& password = "newpass1") {
+    return {
+        {"mobile", kOwner}, {"security_code", code}, {"captcha", "8075"}, {"password", password}};
+}
+
+QString wrongCode(const QString& code) {
+    return code == "111111" ? "222222" : "111111";
+}
+
+TEST_F(ShopServiceTest, PasswordResetNeedsTheNumbersOwnLiveCodeOnce) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty()) << "the code is printed with the number";
+
+    EXPECT_EQ(m_client->post("forgot/checkSecurityCode.do", checkFields("", code)).message(),
+              "请输入正确的手机号")
+        << "a code is checked against its own number only";
     EXPECT_FALSE(
-        m_client->post("forgot/checkSecurityCode.do", {{"mobile", ""}, {"security_code", wrong}})
-            .ok());
-    EXPECT_TRUE(m_client
-                    ->post("forgot/checkSecurityCode.do",
-                           {{"mobile", ""}, {"security_code", code}, {"need_captcha", "false"}})
-                    .ok());
-    const Fields reset{{"mobile", "13800138000"},
-                       {"security_code", code},
-                       {"captcha", "8075"},
-                       {"password", "newpass1"}};
-    EXPECT_FALSE(
-        m_client
-            ->post("forgot/resetPassword.do",
-                   {{"mobile", "13800138000"}, {"security_code", wrong}, {"password", "newpass1"}})
-            .ok());
+        m_client->post("forgot/checkSecurityCode.do", checkFields("13900000000", code)).ok());
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+    EXPECT_EQ(m_client->post("forgot/resetPassword.do", resetFields(code, "abc")).message(),
+              "密码须为6到16位，且不含引号");
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(wrongCode(code))).ok());
+
     EXPECT_TRUE(m_client->signIn("shop1234"));
-    EXPECT_TRUE(m_client->post("forgot/resetPassword.do", reset).ok());
+    EXPECT_TRUE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
     EXPECT_FALSE(m_client->signIn("shop1234"));
     EXPECT_TRUE(m_client->signIn("newpass1"));
-    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", reset).ok()) << "a code works once";
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code, "other12")).ok())
+        << "a code works once";
+    EXPECT_FALSE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+}
+
+TEST_F(ShopServiceTest, FiveWrongGuessesVoidTheCode) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    for (int guess = 0; guess < 4; ++guess) {
+        EXPECT_FALSE(
+            m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, wrongCode(code)))
+                .ok());
+    }
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok())
+        << "four wrong guesses leave the code usable";
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(wrongCode(code))).ok());
+    EXPECT_FALSE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok());
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
+    EXPECT_TRUE(m_client->signIn("shop1234"));
+}
+
+TEST_F(ShopServiceTest, OneCodePerNumberAMinute) {
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    EXPECT_EQ(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).message(),
+              "验证码已发送，请60秒后再获取");
+    EXPECT_TRUE(m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok())
+        << "the refused request leaves the first code as it was";
+}
+
+TEST_F(ShopServiceTest, ACodeExpiresAfterItsLifetime) {
+    restart({"--code-lifetime", "1"});
+    ASSERT_TRUE(m_client->post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    const QString code = m_service.nextCode(kOwner);
+    ASSERT_FALSE(code.isEmpty());
+    QElapsedTimer age;
+    age.start();
+    // The right code passes until its second is over, and never again.
+    while (m_client->post("forgot/checkSecurityCode.do", checkFields(kOwner, code)).ok()) {
+        ASSERT_LT(age.elapsed(), 10000) << "the code never expired";
+    }
+    EXPECT_GE(age.elapsed(), 900);
+    EXPECT_FALSE(m_client->post("forgot/resetPassword.do", resetFields(code)).ok());
+    EXPECT_TRUE(m_client->signIn("shop1234"));
+}
+
+TEST_F(ShopServiceTest, ServiceRefusesABadCodeLifetime) {
+    for (const char* bad : {"0", "-5", "soon"}) {
+        QProcess service;
+        service.start(SHOP_SERVICE_BINARY,
+                      {"--port", "0", "--data", m_dir.path(), "--code-lifetime", bad});
+        ASSERT_TRUE(service.waitForFinished(30000));
+        EXPECT_EQ(service.exitCode(), 2) << bad;
+        EXPECT_TRUE(service.readAllStandardError().contains("--code-lifetime"));
+    }
+}
+
+TEST_F(ShopServiceTest, SignOutWorksAfterTheSessionEndedElsewhere) {
+    ASSERT_TRUE(m_client->signIn());
+    ServiceClient other(m_service.baseUrl());
+    ASSERT_TRUE(other.post("forgot/getSecurityCode.do", {{"mobile", kOwner}}).ok());
+    ASSERT_TRUE(
+        other.post("forgot/resetPassword.do", resetFields(m_service.nextCode(kOwner))).ok());
+    EXPECT_EQ(m_client->post("money/get.do").message(), "请先登录");
+
+    QNetworkRequest request(QUrl(m_client->url("logout.do")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    QNetworkReply* raw = m_client->network().post(request, QByteArray());
+    QEventLoop loop;
+    QObject::connect(raw, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_TRUE(raw->rawHeader("Set-Cookie").startsWith("SHOPSESSION=; "))
+        << "the dead cookie is cleared";
+    EXPECT_TRUE(ServiceClient::wait(raw).ok());
+    EXPECT_TRUE(ServiceClient(m_service.baseUrl()).post("logout.do").ok())
+        << "without any cookie too";
+}
+
+TEST_F(ShopServiceTest, ASubdomainOnceSetKeepsItsValue) {
+    ASSERT_TRUE(m_client->signIn());
+    const auto setSubdomain = [this](const QString& value) {
+        return m_client->post("system/updateSubdomain.do", {{"subdomain", value}});
+    };
+    EXPECT_TRUE(setSubdomain("my-shop").ok());
+    EXPECT_TRUE(setSubdomain("my-shop").ok()) << "the same value again is harmless";
+    EXPECT_EQ(setSubdomain("other_1").message(), "二级域名设置后不能修改");
+    EXPECT_EQ(m_client->post("system/get.do").data()["subdomain"].toString(), "my-shop");
 }
 
 TEST_F(ShopServiceTest, LogoUploadIsServedBack) {
@@ -630,6 +704,76 @@ TEST_F(ShopServiceTest, StorefrontAndPicturesAreServedWithoutInternet) {
     for (const char* path : {"img/goods/1.png", "img/logo/1.png", "img/avatar/3.png"}) {
         EXPECT_FALSE(QImage::fromData(m_client->get(path).body).isNull()) << path;
     }
+}
+
+} // namespace
+
+namespace {
+
+Fields addressFields(const QString& provinceId, const QString& provinceName, const QString& cityId,
+                     const QString& cityName) {
+    return {{"address_id", ""},
+            {"name", "赵六"},
+            {"province_id", provinceId},
+            {"province_name", provinceName},
+            {"city_id", cityId},
+            {"city_name", cityName},
+            {"county", ""},
+            {"postcode", "510000"},
+            {"telephone", "13612345678"},
+            {"detail_address", "人民路一号大院"},
+            {"default_receive", "false"},
+            {"default_send", "false"}};
+}
+
+Fields profileFields(const QString& provinceId, const QString& cityId) {
+    return {{"shop_name", "悦购跨境旗舰店"},  {"contacts", "陈晓明"}, {"email", ""},
+            {"province_id", provinceId},      {"city_id", cityId},    {"county", ""},
+            {"detail_address", "科技园路1号"}};
+}
+
+// The service knows every city of the region list the client ships, and only those, each
+// under its own province; empty identifiers stay allowed.
+TEST_F(ShopServiceTest, RegionIdentifiersMustBeKnownAndBelongTogether) {
+    ASSERT_TRUE(m_client->signIn());
+    struct Case {
+        const char* provinceId;
+        const char* provinceName;
+        const char* cityId;
+        const char* cityName;
+        bool accepted;
+    };
+    const QList<Case> cases{
+        {"540000", "西藏自治区", "540100", "拉萨市", true},
+        {"410000", "河南省", "419001", "济源市", true},
+        {"500000", "重庆市", "500100", "重庆市", true},
+        {"650000", "新疆维吾尔自治区", "659001", "石河子市", true},
+        {"", "某省", "", "某市", true},
+        {"440000", "广东省", "", "某市", true},
+        {"", "某省", "440300", "深圳市", true},
+        {"440000", "广东省", "330100", "杭州市", false},
+        {"990000", "某省", "", "某市", false},
+        {"440000", "广东省", "440399", "某市", false},
+        {"", "某省", "419000", "省直辖", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.provinceId) + "/" + c.cityId);
+        const ServiceReply saved = m_client->post(
+            "address/save.do", addressFields(c.provinceId, c.provinceName, c.cityId, c.cityName));
+        EXPECT_EQ(saved.ok(), c.accepted) << saved.message().toStdString();
+        const ServiceReply updated =
+            m_client->post("system/update.do", profileFields(c.provinceId, c.cityId));
+        EXPECT_EQ(updated.ok(), c.accepted) << updated.message().toStdString();
+        if (!c.accepted) {
+            EXPECT_EQ(saved.message(), "请选择正确的省份和城市");
+            EXPECT_EQ(updated.message(), "请选择正确的省份和城市");
+        }
+    }
+    const ServiceReply lhasa =
+        m_client->post("system/update.do", profileFields("540000", "540100"));
+    ASSERT_TRUE(lhasa.ok());
+    EXPECT_EQ(lhasa.data()["provinceName"].toString(), "西藏自治区");
+    EXPECT_EQ(lhasa.data()["cityName"].toString(), "拉萨市");
 }
 
 } // namespace

@@ -35,13 +35,13 @@ inline QByteArray failure(const QString& message) {
 } // namespace Envelope
 
 // Screens in a shown phone window, on a scripted service, in a fixed time zone (UTC unless the
-// test picks another). Screens go onto a navigation stack as the owner reaches them.
+// test picks another). The window starts with a navigation stack around a plain first screen,
+// onto which screens are pushed as the owner reaches them; open() starts a stack of its own.
 class ScreenFixture : public ServiceFixture {
 public:
     static PeerReply success(const QJsonObject& data = {}) {
         return PeerReply::json(Envelope::success(data));
     }
-    static PeerReply page(const QJsonArray& list) { return PeerReply::json(Envelope::page(list)); }
     static PeerReply refused(const QString& message) {
         return PeerReply::json(Envelope::failure(message));
     }
@@ -50,6 +50,7 @@ protected:
     void SetUp() override {
         ServiceFixture::SetUp();
         openWindow();
+        open(new KQSBaesVC);
     }
 
     void TearDown() override {
@@ -67,12 +68,8 @@ protected:
         return screen;
     }
 
-    // Pushes screen as the owner would reach it, on a stack whose first screen is a plain one
-    // when none is open yet, and waits for the slide to end.
+    // Pushes screen as the owner would reach it and waits for the slide to end.
     template <class S> S* push(S* screen) {
-        if (!navigation) {
-            open(new KQSBaesVC);
-        }
         navigation->pushViewController(screen, true);
         navigation->finishTransition();
         QCoreApplication::processEvents();
@@ -88,6 +85,16 @@ protected:
     Screen* top() const { return navigation ? navigation->top() : nullptr; }
     // The last request the peer received.
     PeerRequest last() const { return peer.requests().last(); }
+    // Every request to path the peer received, in order.
+    QList<PeerRequest> requestsTo(const QByteArray& path) const {
+        QList<PeerRequest> found;
+        for (const PeerRequest& request : peer.requests()) {
+            if (request.path == path) {
+                found.append(request);
+            }
+        }
+        return found;
+    }
     template <class S> S* topAs() const { return qobject_cast<S*>(top()); }
 
     // Saves the window as $SHOT_DIR/<name>.png when that folder is given, for looking at it.
@@ -126,5 +133,5 @@ protected:
     std::optional<TimeZoneGuard> zone{std::in_place, "UTC"};
     std::unique_ptr<PhoneWindow> window;
     QPointer<KQSNavigtionVC> navigation;
-    QPointer<Screen> root;
+    QPointer<KQSBaesVC> root;
 };

@@ -84,6 +84,17 @@ TEST_F(TextViewFixture, ColoursFollowWhatIsDisplayed) {
     EXPECT_EQ(shownColor(), QColor(Qt::blue));
 }
 
+// The indexes of the underlines drawn in the selected red.
+QList<int> redLines(const QList<QWidget*>& lines) {
+    QList<int> red;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i]->grab().toImage().pixelColor(1, 1) == Style::selectedRed()) {
+            red.append(i);
+        }
+    }
+    return red;
+}
+
 TEST(TabStrip, TouchSelectsAndReportsCodeSelectsSilently) {
     KQSBottumsView strip;
     strip.resize(375, KQSBottumsView::kHeight);
@@ -101,6 +112,7 @@ TEST(TabStrip, TouchSelectsAndReportsCodeSelectsSilently) {
     EXPECT_EQ(strip.selectedIndex(), 1);
     EXPECT_TRUE(strip.btns()[1]->isChecked());
     EXPECT_FALSE(strip.btns()[0]->isChecked());
+    EXPECT_EQ(redLines(strip.lines()), QList<int>{1});
 
     QTest::mouseClick(strip.btns()[1], Qt::LeftButton);
     EXPECT_EQ(reported, (QList<int>{1, 1})) << "touching the selected tab reports again";
@@ -108,6 +120,7 @@ TEST(TabStrip, TouchSelectsAndReportsCodeSelectsSilently) {
 
     strip.scrollBtnChangeWithIndex(2);
     EXPECT_EQ(strip.selectedIndex(), 2);
+    EXPECT_EQ(redLines(strip.lines()), QList<int>{2});
     EXPECT_EQ(reported.size(), 2) << "selection from code is not reported";
 
     strip.scrollBtnChangeWithIndex(7);
@@ -115,6 +128,14 @@ TEST(TabStrip, TouchSelectsAndReportsCodeSelectsSilently) {
     for (QPushButton* b : strip.btns()) {
         EXPECT_FALSE(b->isChecked());
     }
+    EXPECT_TRUE(redLines(strip.lines()).isEmpty());
+
+    strip.setTitles({QStringLiteral("销售中"), QStringLiteral("已售罄"), QStringLiteral("仓库中")});
+    EXPECT_EQ(strip.selectedIndex(), 0);
+    EXPECT_EQ(redLines(strip.lines()), QList<int>{0});
+    QTest::mouseClick(strip.btns()[2], Qt::LeftButton);
+    EXPECT_EQ(reported.last(), 2);
+    EXPECT_EQ(redLines(strip.lines()), QList<int>{2});
 }
 
 TEST(CopyableLabel, LongPressOffersCopy) {

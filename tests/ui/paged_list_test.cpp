@@ -320,4 +320,25 @@ TEST_F(PagedListTest, KeptRowsStayUntilTheirReplacementAndLoadMoreRepeatsTheirQu
     EXPECT_EQ(table->numberOfRows(0), 2);
 }
 
+TEST_F(PagedListTest, APullCanChangeTheQueryItAsksWithAndOnlyAPullSaysSo) {
+    showFirstPage();
+    QSignalSpy pulled(list, &PagedListBase::pulled);
+    QObject::connect(list, &PagedListBase::pulled, list,
+                     [this] { list->setQueryForNextRefresh(list->query().value() + "-all"); });
+    peer.enqueue("list.do", page("b", 1));
+    list->setQuery("B");
+    EXPECT_EQ(asked(next()), "B@0+10") << "a query set from code is asked as it is";
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(pulled.count(), 0);
+
+    peer.enqueue("list.do", page("c", 2));
+    list->refresh();
+    EXPECT_EQ(asked(next()), "B-all@0+10");
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(pulled.count(), 1);
+    EXPECT_EQ(peer.count("list.do"), 3) << "the changed query is asked once, not re-asked";
+    EXPECT_EQ(list->shownQuery(), "B-all");
+    EXPECT_EQ(list->records().size(), 2);
+}
+
 } // namespace
