@@ -23,7 +23,7 @@ public:
     const QList<KQSMessageModel>& dataArray() { return list()->records(); }
 
     void didSelectRow(int row);
-    // The order a message refers to; opens nothing until the order screens are part of the app.
+    // The detail of the order a message refers to.
     void openOrderDetail(const QString& orderId);
 
     int numberOfRows(TableView* table, int section) override;

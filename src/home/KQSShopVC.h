@@ -36,8 +36,7 @@ public:
     // Where the figures and tiles lead.
     void btnViewTouched(int n);
     void managerBtnTouched(int i);
-    // The order list on tab `page` (0 "全部", 2 "待发货"); opens nothing until the order
-    // screens are part of the app.
+    // The order list on tab `page` (0 "全部", 2 "待发货").
     void openOrders(int page);
 
 protected:
